@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages needed to build, run and test the program.
+# Packages already present are not fetched again.
+set -euo pipefail
+
+build_packages=(cmake make g++ pkg-config libwxgtk3.2-dev xdg-utils)
+test_packages=(googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
+               xvfb xauth openbox xdotool wmctrl x11-utils dbus dbus-x11 at-spi2-core
+               python3 python3-pyatspi imagemagick)
+
+wanted=("${build_packages[@]}")
+if [[ "${1:-}" == "--with-tests" ]]; then
+  wanted+=("${test_packages[@]}")
+fi
+
+missing=()
+for package in "${wanted[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+
+if ((${#missing[@]})); then
+  if [[ $(id -u) -ne 0 ]]; then sudo=sudo; else sudo=; fi
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
