@@ -3,7 +3,7 @@
 # Packages already present are not fetched again.
 set -euo pipefail
 
-build_packages=(cmake make g++ pkg-config libwxgtk3.2-dev xdg-utils)
+build_packages=(cmake make g++ pkg-config libwxgtk3.2-dev libgtk-3-dev xdg-utils)
 test_packages=(googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
                xvfb xauth openbox xdotool wmctrl x11-utils dbus dbus-x11 at-spi2-core
                python3 python3-pyatspi imagemagick)

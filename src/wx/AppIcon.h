@@ -1,0 +1,13 @@
+// The program's own icon, compiled in from data/icons.
+#pragma once
+
+#include "afx/Types.h"
+
+// wx and GTK after the core's headers: both define TRUE and FALSE as macros.
+#include <wx/bitmap.h>
+#include <wx/iconbndl.h>
+
+// The icon at 16, 32 or 48 pixels.
+wxBitmap AppIconBitmap(int size);
+// All compiled-in sizes, for a window's icon.
+wxIconBundle AppIconBundle();

@@ -1,0 +1,11 @@
+#include <ctime>
+
+#include "Services.h"
+
+CTime ClockService::Now() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return CTime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
+                 local.tm_sec);
+}

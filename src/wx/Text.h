@@ -1,0 +1,13 @@
+// Text between the core (UTF-8 bytes) and the toolkit.
+#pragma once
+
+#include "afx/Types.h"
+
+// wx and GTK after the core's headers: both define TRUE and FALSE as macros.
+#include <wx/string.h>
+
+// The core's bytes as toolkit text. Bytes that are not valid UTF-8 each
+// show as U+FFFD, so text is never lost from view.
+wxString FromCore(const CString& text);
+// Toolkit text as the core's UTF-8 bytes.
+CString ToCore(const wxString& text);
