@@ -22,6 +22,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include <gtk/gtk.h>
+
 namespace {
 
 long DialogStyleOf(const DialogTemplate& t) {
@@ -47,6 +49,26 @@ SYSTEMTIME ToSystemTime(const wxDateTime& date) {
     return st;
 }
 
+// Window managers add the boxes and functions the dialog asks for, and
+// no minimise or maximise box unless the template has one.
+void OnGtkRealize(GtkWidget* widget, gpointer data) {
+    const unsigned style = static_cast<const DialogTemplate*>(data)->style;
+    GdkWindow* window = gtk_widget_get_window(widget);
+    if (window == nullptr) return;
+    int functions = GDK_FUNC_MOVE | GDK_FUNC_CLOSE;
+    int decorations = GDK_DECOR_BORDER | GDK_DECOR_TITLE | GDK_DECOR_MENU;
+    if ((style & DialogStyle::kMinimizeBox) != 0) {
+        functions |= GDK_FUNC_MINIMIZE;
+        decorations |= GDK_DECOR_MINIMIZE;
+    }
+    if ((style & DialogStyle::kMaximizeBox) != 0) {
+        functions |= GDK_FUNC_MAXIMIZE;
+        decorations |= GDK_DECOR_MAXIMIZE;
+    }
+    gdk_window_set_functions(window, static_cast<GdkWMFunction>(functions));
+    gdk_window_set_decorations(window, static_cast<GdkWMDecoration>(decorations));
+}
+
 }  // namespace
 
 HostedDialog::HostedDialog(wxWindow* parent, CDialog& dialog)
@@ -61,6 +83,8 @@ HostedDialog::~HostedDialog() {
 void HostedDialog::Build() {
     const DialogTemplate& t = m_dialog.GetTemplate();
     SetIcons(AppIconBundle());
+    g_signal_connect(GetHandle(), "realize", G_CALLBACK(OnGtkRealize),
+                     const_cast<DialogTemplate*>(&t));
     // Escape is the core's Cancel, never a click on some button.
     SetEscapeId(wxID_NONE);
     SetAffirmativeId(wxID_NONE);

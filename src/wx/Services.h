@@ -5,8 +5,7 @@
 
 #include "afx/Platform.h"
 
-class wxWindow;
-class wxMessageDialog;
+typedef struct _GtkWidget GtkWidget;
 
 // Message boxes as GTK message dialogs over the dialog in front.
 class MessageBoxService : public IMessageBoxService {
@@ -17,7 +16,7 @@ public:
     void CloseForShutdown();
 
 private:
-    wxMessageDialog* m_current = nullptr;
+    GtkWidget* m_current = nullptr;
     bool m_shuttingDown = false;
 };
 

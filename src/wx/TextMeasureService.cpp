@@ -44,8 +44,8 @@ struct TextMeasureService::Probe {
         gtk_tree_view_append_column(GTK_TREE_VIEW(tree), column);
         gtk_tree_view_set_headers_visible(GTK_TREE_VIEW(tree), TRUE);
         gtk_container_add(GTK_CONTAINER(window), tree);
+        // The window is never shown: styles and sizes work without it.
         gtk_widget_show(tree);
-        gtk_widget_show(window);
 
         cellLayout = gtk_widget_create_pango_layout(tree, nullptr);
         for (int c = 32; c < 127; ++c) {
