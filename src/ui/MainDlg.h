@@ -5,7 +5,9 @@
 // editing commands), sort, storage and report.
 #pragma once
 
+#include <array>
 #include <span>
+#include <string>
 
 #include "afx/ComboBox.h"
 #include "afx/DataExchange.h"
@@ -50,6 +52,15 @@ public:
     void UpdateDropLists();
     void ClearEditorFields();
 
+    // Sorting.
+    void SortByColumn(int nCol);
+    void ReverseRows();
+
+    // Data file.
+    void LoadDataFile();
+    void AddLoadedEntry();
+    void SaveDataFile();
+
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
@@ -62,7 +73,13 @@ protected:
     void OnButtonHelp();
     void OnDestroy();
     void OnClickList(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
 
 private:
     static std::span<const MessageMapEntry<CMainDlg>> MessageMap();
+    // The eight editor members in column order.
+    std::array<CString*, 8> EditorFields();
+    // Adds the Status, then the Item text to its drop list when missing.
+    void AddToDropLists();
+    void HandleDataFileLine(std::string line);
 };
