@@ -95,8 +95,6 @@ TEST_P(ReaderTest, LoadsTheExpectedRows) {
     EXPECT_EQ(Rows(), GetParam().rows);
 }
 
-const std::string kLongValue(10 * 1024 * 1024, 'v');
-
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReaderTest,
     ::testing::Values(
@@ -114,10 +112,15 @@ INSTANTIATE_TEST_SUITE_P(
         ReaderCase{"Windows1252Accents", "ITEM=Caf\xE9\nNOTES=\x80 5 \x93ok\x94\n",
                    {{"Caf\xC3\xA9", "", "", "", "", "", "", "\xE2\x82\xAC 5 \xE2\x80\x9Cok\xE2\x80\x9D"}}},
         ReaderCase{"Utf8TakenAsItIs", "ITEM=Caf\xC3\xA9\n", {{"Caf\xC3\xA9"}}},
-        ReaderCase{"NulBytesKept", std::string("ITEM=a\0b\n", 9), {{std::string("a\0b", 3)}}},
-        ReaderCase{"TenMegabyteLine", "ITEM=a\nNOTES=" + kLongValue + "\n",
-                   {{"a", "", "", "", "", "", "", kLongValue}}}),
+        ReaderCase{"NulBytesKept", std::string("ITEM=a\0b\n", 9), {{std::string("a\0b", 3)}}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DataFileTest, TenMegabyteLineLoadsWhole) {
+    const std::string longValue(10 * 1024 * 1024, 'v');
+    Load("ITEM=a\nNOTES=" + longValue + "\n");
+    ASSERT_EQ(Rows().size(), 1u);
+    EXPECT_EQ(Rows()[0][7], longValue);
+}
 
 TEST_F(DataFileTest, Windows1252FileIsWrittenBackAsUtf8) {
     Load("ITEM=Cr\xE8me br\xFBl\xE9\n");
