@@ -51,6 +51,9 @@ public:
     int IsDuplicateEntry();
     void UpdateDropLists();
     void ClearEditorFields();
+    void UpdateEntry();
+    void RemoveEntry();
+    void SelectDate();
 
     // Sorting.
     void SortByColumn(int nCol);
@@ -71,6 +74,9 @@ protected:
     HCURSOR OnQueryDragIcon();
     void OnButtonAdd();
     void OnButtonHelp();
+    void OnButtonUpdate();
+    void OnButtonRemove();
+    void OnButtonSelect();
     void OnDestroy();
     void OnClickList(NMHDR* pNMHDR, LRESULT* pResult);
     void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
