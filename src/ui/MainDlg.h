@@ -64,6 +64,11 @@ public:
     void AddLoadedEntry();
     void SaveDataFile();
 
+    // Report.
+    void GenerateReport();
+    CString ReadTextFile(CString strFileName);
+    int WriteTextFile(CString strFileName, CString strText);
+
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
@@ -77,6 +82,7 @@ protected:
     void OnButtonUpdate();
     void OnButtonRemove();
     void OnButtonSelect();
+    void OnButtonList();
     void OnDestroy();
     void OnClickList(NMHDR* pNMHDR, LRESULT* pResult);
     void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
