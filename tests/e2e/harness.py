@@ -12,6 +12,9 @@ import subprocess
 import tempfile
 import time
 import unittest
+import warnings
+
+warnings.filterwarnings("ignore", category=DeprecationWarning)
 
 PROGRAM = os.environ.get("HALVENOR_PROGRAM", "")
 WAIT_LIMIT = 30.0

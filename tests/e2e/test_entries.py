@@ -1,4 +1,6 @@
 """Starting the program, adding entries and loading one back by a click."""
+import os
+
 import pyatspi
 
 import harness
@@ -117,9 +119,8 @@ class EntriesTest(harness.ProgramTest):
         p = self.start()
         p.press("Help")
         opened = harness.wait_for("xdg-open called", p.opened)
-        self.assertEqual(len(opened), 1)
+        self.assertEqual(opened, [os.environ["HALVENOR_HOME_PAGE"]])
         self.assertTrue(opened[0].startswith("file://"), opened[0])
-        self.assertTrue(opened[0].endswith("/doc/manual.html"), opened[0])
 
 
 if __name__ == "__main__":
