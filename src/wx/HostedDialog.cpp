@@ -83,8 +83,11 @@ HostedDialog::~HostedDialog() {
 void HostedDialog::Build() {
     const DialogTemplate& t = m_dialog.GetTemplate();
     SetIcons(AppIconBundle());
-    g_signal_connect(GetHandle(), "realize", G_CALLBACK(OnGtkRealize),
-                     const_cast<DialogTemplate*>(&t));
+    if (gtk_widget_get_realized(GetHandle()))
+        OnGtkRealize(GetHandle(), const_cast<DialogTemplate*>(&t));
+    else
+        g_signal_connect(GetHandle(), "realize", G_CALLBACK(OnGtkRealize),
+                         const_cast<DialogTemplate*>(&t));
     // Escape is the core's Cancel, never a click on some button.
     SetEscapeId(wxID_NONE);
     SetAffirmativeId(wxID_NONE);
