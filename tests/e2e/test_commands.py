@@ -29,6 +29,29 @@ class CommandsTest(harness.ProgramTest):
         self.assertEqual(p.wait_exit(), 0)
         self.assertEqual(read(p.path("hv.dat")), data_file(cases[-1][1]))
 
+    def test_update_and_remove_act_on_the_row_last_selected_by_click_or_keyboard(self):
+        p = self.start(files={"hv.dat": data_file(ROWS)})
+        harness.wait_for("rows loaded", lambda: p.rows() == ROWS)
+        table = p.table().queryTable()
+        # A click loads row 2; Update writes the changed Cost back into it.
+        p.click_at(table.getAccessibleAt(2, 0))
+        harness.wait_for("row 2 loaded", lambda: p.text(p.field("Item:")) == ROWS[2][0])
+        entry = p.field("Cost:")
+        p.focus(entry)
+        key("ctrl+a")
+        harness.type_text("300")
+        harness.wait_for("cost typed", lambda: p.text(entry) == "300")
+        p.press("Update")
+        updated = [ROWS[0], ROWS[1], ROWS[2][:2] + ["300"] + ROWS[2][3:]]
+        harness.wait_for("row 2 updated", lambda: p.rows() == updated)
+        # A click on row 0, then Down: the keyboard's row is the one removed.
+        p.click_at(table.getAccessibleAt(0, 0))
+        harness.wait_for("row 0 loaded", lambda: p.text(p.field("Item:")) == ROWS[0][0])
+        key("Down")
+        p.press("Remove")
+        harness.wait_for("row 1 removed", lambda: p.rows() == [updated[0], updated[2]])
+        self.assertEqual(p.text(p.field("Items:")), "2")
+
     def test_select_then_return_or_escape_puts_todays_date(self):
         for closing_key in ["Return", "Escape"]:
             with self.subTest(key=closing_key):
