@@ -9,6 +9,7 @@ import os
 import shutil
 import signal
 import subprocess
+import atexit
 import tempfile
 import time
 import unittest
@@ -41,6 +42,7 @@ def _start_display():
 
 
 _XVFB, _WM = _start_display()
+atexit.register(_stop_display)
 import pyatspi  # noqa: E402  (needs the display and the session bus)
 
 
@@ -247,13 +249,14 @@ class ProgramTest(unittest.TestCase):
         return program
 
 
+def _stop_display():
+    for p in (_WM, _XVFB):
+        p.send_signal(signal.SIGTERM)
+        try:
+            p.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            p.kill()
+
+
 def main():
-    try:
-        unittest.main(verbosity=2)
-    finally:
-        for p in (_WM, _XVFB):
-            p.send_signal(signal.SIGTERM)
-            try:
-                p.wait(timeout=10)
-            except subprocess.TimeoutExpired:
-                p.kill()
+    unittest.main(verbosity=2)
