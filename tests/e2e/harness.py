@@ -42,7 +42,7 @@ def _start_display():
 
 
 _XVFB, _WM = _start_display()
-atexit.register(_stop_display)
+atexit.register(lambda: _stop_display())  # defined below
 import pyatspi  # noqa: E402  (needs the display and the session bus)
 
 
