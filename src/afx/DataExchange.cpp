@@ -10,8 +10,6 @@
 CDataExchange::CDataExchange(CDialog* pDlgWnd, BOOL bSaveAndValidate)
     : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
 
-bool CDataExchange::ShowsCombosVerbatim() const { return m_pDlgWnd->m_nVerbatimCombos > 0; }
-
 CWnd* CDataExchange::PrepareCtrl(int id) {
     return m_bFailed ? nullptr : m_pDlgWnd->GetDlgItem(id);
 }
@@ -56,7 +54,7 @@ void DDX_CBString(CDataExchange* pDX, int id, CString& value) {
     if (combo == nullptr) return;
     if (pDX->m_bSaveAndValidate) {
         value = combo->GetWindowText();
-    } else if (value.empty() || pDX->ShowsCombosVerbatim()) {
+    } else if (value.empty()) {
         combo->SetWindowText(value);
     } else if (combo->SelectString(-1, value) == CB_ERR) {
         combo->SetWindowText(value);

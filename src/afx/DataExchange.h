@@ -15,7 +15,6 @@ public:
     BOOL m_bSaveAndValidate;  // TRUE: controls into members
     CDialog* m_pDlgWnd;
 
-    bool ShowsCombosVerbatim() const;
     // The control with that id; none once an earlier step has failed.
     CWnd* PrepareCtrl(int id);
     void Fail() { m_bFailed = true; }

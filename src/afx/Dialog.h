@@ -57,21 +57,6 @@ public:
     // DDX_Control: the member becomes the control with that id.
     void AttachControl(int id, CWnd& control);
 
-    // While one of these lives, the combo exchange shows and reads back
-    // values exactly as they are, without looking them up in the list.
-    class VerbatimComboExchange {
-    public:
-        explicit VerbatimComboExchange(CDialog& dialog) : m_dialog(dialog) {
-            ++m_dialog.m_nVerbatimCombos;
-        }
-        ~VerbatimComboExchange() { --m_dialog.m_nVerbatimCombos; }
-        VerbatimComboExchange(const VerbatimComboExchange&) = delete;
-        VerbatimComboExchange& operator=(const VerbatimComboExchange&) = delete;
-
-    private:
-        CDialog& m_dialog;
-    };
-
 protected:
     virtual BOOL OnInitDialog();
     virtual void DoDataExchange(CDataExchange* pDX);
@@ -99,6 +84,4 @@ private:
     std::vector<std::pair<int, CRect>> m_pendingSizes;
     bool m_bEnded = false;
     int m_nModalResult = -1;
-    int m_nVerbatimCombos = 0;
-    friend class CDataExchange;
 };

@@ -38,9 +38,13 @@ int CMainDlg::IsDuplicateEntry() {
 
 void CMainDlg::UpdateDropLists() {
     UpdateData(TRUE);
+    AddToDropLists();
+    UpdateData(FALSE);
+}
+
+void CMainDlg::AddToDropLists() {
     if (m_cbStatus.FindStringExact(0, m_strStatus) < 0) m_cbStatus.AddString(m_strStatus);
     if (m_cbItem.FindStringExact(0, m_strItem) < 0) m_cbItem.AddString(m_strItem);
-    UpdateData(FALSE);
 }
 
 void CMainDlg::ClearEditorFields() {

@@ -49,6 +49,11 @@ void CMainDlg::AutoSizeColumns() {
     m_list.Invalidate(TRUE);
 }
 
+std::array<CString*, 8> CMainDlg::EditorFields() {
+    return {&m_strItem,     &m_strStatus,          &m_strCost,          &m_strDate,
+            &m_strSupplier, &m_strSupplierContact, &m_strSupplierDetail, &m_strNotes};
+}
+
 void CMainDlg::LoadEntryFromRow(int nRow) {
     UpdateData(TRUE);
     m_strItem = m_list.GetItemText(nRow, 0);

@@ -5,7 +5,9 @@
 // editing commands), sort, storage and report.
 #pragma once
 
+#include <array>
 #include <span>
+#include <string>
 
 #include "afx/ComboBox.h"
 #include "afx/DataExchange.h"
@@ -49,6 +51,23 @@ public:
     int IsDuplicateEntry();
     void UpdateDropLists();
     void ClearEditorFields();
+    void UpdateEntry();
+    void RemoveEntry();
+    void SelectDate();
+
+    // Sorting.
+    void SortByColumn(int nCol);
+    void ReverseRows();
+
+    // Data file.
+    void LoadDataFile();
+    void AddLoadedEntry();
+    void SaveDataFile();
+
+    // Report.
+    void GenerateReport();
+    CString ReadTextFile(CString strFileName);
+    int WriteTextFile(CString strFileName, CString strText);
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -60,9 +79,19 @@ protected:
     HCURSOR OnQueryDragIcon();
     void OnButtonAdd();
     void OnButtonHelp();
+    void OnButtonUpdate();
+    void OnButtonRemove();
+    void OnButtonSelect();
+    void OnButtonList();
     void OnDestroy();
     void OnClickList(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
 
 private:
     static std::span<const MessageMapEntry<CMainDlg>> MessageMap();
+    // The eight editor members in column order.
+    std::array<CString*, 8> EditorFields();
+    // Adds the Status, then the Item text to its drop list when missing.
+    void AddToDropLists();
+    void HandleDataFileLine(std::string line);
 };

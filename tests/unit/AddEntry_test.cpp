@@ -56,8 +56,7 @@ TEST_F(AddEntryTest, DuplicateQuestionDependsOnExactItemAndSupplier) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.added[0] + "/" + c.added[4]);
-        Close();
-        Open();
+        StartAfresh();
         AddEntry(c.existing);
         if (c.asks) fake.boxes.Expect(kDuplicateQuestion, AfxGetAppName(), MB_YESNO | MB_ICONEXCLAMATION, IDYES);
         AddEntry(c.added);

@@ -5,7 +5,11 @@
 #include <cstdlib>
 
 ScopedWorkDir::ScopedWorkDir() : m_previous(std::filesystem::current_path()) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "halvenor-test-XXXXXX").string();
+    // Memory-backed when available: every save flushes to the disk, which
+    // real disks make slow.
+    const std::filesystem::path base =
+        std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
+    std::string pattern = (base / "halvenor-test-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
     m_dir = pattern;
     std::filesystem::current_path(m_dir);
@@ -27,6 +31,12 @@ void MainDlgHarness::Open() {
 
 void MainDlgHarness::Close() {
     if (dlg && dlg->IsWindow()) dlg->DestroyDialog();
+}
+
+void MainDlgHarness::StartAfresh() {
+    Close();
+    std::filesystem::remove("hv.dat");
+    Open();
 }
 
 void MainDlgHarness::TearDown() {

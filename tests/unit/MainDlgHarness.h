@@ -34,6 +34,7 @@ protected:
 
     void Open();   // creates the window, as the dialog host does
     void Close();  // destroys the window, as the dialog host does once the dialog ended
+    void StartAfresh();  // closes, forgets the saved entries and opens again
 
     void Type(int id, const CString& text) { dlg->GetDlgItem(id)->SetWindowText(text); }
     CString Shown(int id) const { return dlg->GetDlgItem(id)->GetWindowText(); }

@@ -66,8 +66,7 @@ TEST_F(MainDlgTest, QuitAndCancelEndTheDialog) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.how);
-        Close();
-        Open();
+        StartAfresh();
         c.act(*dlg);
         EXPECT_TRUE(dlg->HasEnded());
         EXPECT_EQ(dlg->GetModalResult(), c.result);
