@@ -7,10 +7,16 @@ build_packages=(cmake make g++ pkg-config libwxgtk3.2-dev libgtk-3-dev xdg-utils
 test_packages=(googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
                xvfb xauth openbox xdotool wmctrl x11-utils dbus dbus-x11 at-spi2-core
                python3 python3-pyatspi imagemagick)
+# Packaging: the install test validates the menu entry and the metadata;
+# ./scripts/package.sh builds and checks the Debian package.
+install_test_packages=(desktop-file-utils appstream)
+package_packages=(dpkg-dev file lintian "${install_test_packages[@]}")
 
 wanted=("${build_packages[@]}")
 if [[ "${1:-}" == "--with-tests" ]]; then
-  wanted+=("${test_packages[@]}")
+  wanted+=("${test_packages[@]}" "${install_test_packages[@]}")
+elif [[ "${1:-}" == "--for-package" ]]; then
+  wanted+=("${package_packages[@]}")
 fi
 
 missing=()
