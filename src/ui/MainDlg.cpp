@@ -30,14 +30,19 @@ void CMainDlg::DoDataExchange(CDataExchange* pDX) {
 }
 
 std::span<const MessageMapEntry<CMainDlg>> CMainDlg::MessageMap() {
-    static const std::array<MessageMapEntry<CMainDlg>, 8> map{
+    static const std::array<MessageMapEntry<CMainDlg>, 13> map{
         ON_WM_SYSCOMMAND(&CMainDlg::OnSysCommand),
         ON_MESSAGE_VOID(WM_PAINT, &CMainDlg::OnPaint),
         ON_WM_QUERYDRAGICON(&CMainDlg::OnQueryDragIcon),
         ON_BN_CLICKED(IDC_BUTTON_ADD, &CMainDlg::OnButtonAdd),
         ON_BN_CLICKED(IDC_BUTTON_HELP, &CMainDlg::OnButtonHelp),
+        ON_BN_CLICKED(IDC_BUTTON_CLEAR, &CMainDlg::ClearEditorFields),
+        ON_BN_CLICKED(IDC_BUTTON_UPDATE, &CMainDlg::OnButtonUpdate),
+        ON_BN_CLICKED(IDC_BUTTON_REMOVE, &CMainDlg::OnButtonRemove),
+        ON_BN_CLICKED(IDC_BUTTON_SELECT, &CMainDlg::OnButtonSelect),
         ON_MESSAGE_VOID(WM_DESTROY, &CMainDlg::OnDestroy),
         ON_NOTIFY(NM_CLICK, IDC_LIST, &CMainDlg::OnClickList),
+        ON_BN_CLICKED(IDC_BUTTON_LIST, &CMainDlg::OnButtonList),
         ON_NOTIFY(LVN_COLUMNCLICK, IDC_LIST, &CMainDlg::OnColumnClick),
     };
     return map;

@@ -51,6 +51,9 @@ public:
     int IsDuplicateEntry();
     void UpdateDropLists();
     void ClearEditorFields();
+    void UpdateEntry();
+    void RemoveEntry();
+    void SelectDate();
 
     // Sorting.
     void SortByColumn(int nCol);
@@ -60,6 +63,11 @@ public:
     void LoadDataFile();
     void AddLoadedEntry();
     void SaveDataFile();
+
+    // Report.
+    void GenerateReport();
+    CString ReadTextFile(CString strFileName);
+    int WriteTextFile(CString strFileName, CString strText);
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -71,6 +79,10 @@ protected:
     HCURSOR OnQueryDragIcon();
     void OnButtonAdd();
     void OnButtonHelp();
+    void OnButtonUpdate();
+    void OnButtonRemove();
+    void OnButtonSelect();
+    void OnButtonList();
     void OnDestroy();
     void OnClickList(NMHDR* pNMHDR, LRESULT* pResult);
     void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
