@@ -5,6 +5,7 @@
 // are separated by one empty line, the first is preceded by the header
 // line, and they list the table from its bottom row up, so that inserting
 // each entry read at the top gives back the table's order.
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -78,6 +79,9 @@ void CMainDlg::LoadDataFile() {
 
 void CMainDlg::HandleDataFileLine(std::string line) {
     line.erase(line.find_last_not_of(kTrailingSpace) + 1);
+    // A carriage return left inside the line reads as the space the writer
+    // would make of it, so that the first save does not change the value.
+    std::replace(line.begin(), line.end(), '\r', ' ');
     const auto equals = line.find('=');
     const std::string_view key = std::string_view(line).substr(0, equals);
     const std::string value = equals == std::string::npos ? std::string() : line.substr(equals + 1);
