@@ -3,6 +3,6 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup.sh" --with-tests
-"$root/scripts/build.sh" -DHALVENOR_BUILD_TESTS=ON
+"$root/scripts/build.sh" -DHALVENOR_BUILD_TESTS=ON -DHALVENOR_WERROR=ON
 cd "$root/build"
 ctest --output-on-failure --timeout 300

@@ -113,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {{"Caf\xC3\xA9", "", "", "", "", "", "", "\xE2\x82\xAC 5 \xE2\x80\x9Cok\xE2\x80\x9D"}}},
         ReaderCase{"Utf8TakenAsItIs", "ITEM=Caf\xC3\xA9\n", {{"Caf\xC3\xA9"}}},
         ReaderCase{"NulBytesKept", std::string("ITEM=a\0b\n", 9), {{std::string("a\0b", 3)}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(DataFileTest, TenMegabyteLineLoadsWhole) {
     const std::string longValue(10 * 1024 * 1024, 'v');

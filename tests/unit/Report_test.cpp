@@ -89,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "#NOTES#@F"},
         ReportCase{"LineFeedsBecomeCrLf", {kCake}, "<html>\n#DATA#\r\n</html>\n", "<tr>#ITEM#</tr>\n",
                    "<html>\r\n<tr>Cake</tr>\r\n@F\r\n</html>\r\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(ReportTest, MissingTemplatesAreCreatedEmptyAndTheQuestionStillComes) {
     AddEntry(kCake);
