@@ -10,9 +10,7 @@
 CDataExchange::CDataExchange(CDialog* pDlgWnd, BOOL bSaveAndValidate)
     : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
 
-CWnd* CDataExchange::PrepareCtrl(int id) {
-    return m_bFailed ? nullptr : m_pDlgWnd->GetDlgItem(id);
-}
+CWnd* CDataExchange::PrepareCtrl(int id) { return m_bFailed ? nullptr : m_pDlgWnd->GetDlgItem(id); }
 
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
     if (!pDX->HasFailed()) pDX->m_pDlgWnd->AttachControl(id, control);

@@ -135,8 +135,10 @@ BOOL CListCtrl::DeleteItem(int nItem) {
     for (size_t c = 0; c < row.size(); ++c) ForgetCellWidth(static_cast<int>(c), row[c].width);
     m_rows.erase(m_rows.begin() + nItem);
     auto shift = [nItem](int& index) {
-        if (index == nItem) index = -1;
-        else if (index > nItem) --index;
+        if (index == nItem)
+            index = -1;
+        else if (index > nItem)
+            --index;
     };
     shift(m_nSelected);
     shift(m_nSelectionMark);

@@ -66,11 +66,14 @@ bool DispatchMessageMap(T& target, std::span<const MessageMapEntry<T>> map, UINT
         *pResult = 0;
         if (auto* plain = std::get_if<typename MessageMapEntry<T>::Plain>(&entry.handler)) {
             (target.**plain)();
-        } else if (auto* notify = std::get_if<typename MessageMapEntry<T>::Notify>(&entry.handler)) {
+        } else if (auto* notify =
+                       std::get_if<typename MessageMapEntry<T>::Notify>(&entry.handler)) {
             (target.**notify)(header, pResult);
-        } else if (auto* sys = std::get_if<typename MessageMapEntry<T>::SysCommand>(&entry.handler)) {
+        } else if (auto* sys =
+                       std::get_if<typename MessageMapEntry<T>::SysCommand>(&entry.handler)) {
             (target.**sys)(static_cast<UINT>(wParam), lParam);
-        } else if (auto* icon = std::get_if<typename MessageMapEntry<T>::QueryIcon>(&entry.handler)) {
+        } else if (auto* icon =
+                       std::get_if<typename MessageMapEntry<T>::QueryIcon>(&entry.handler)) {
             *pResult = reinterpret_cast<LRESULT>((target.**icon)());
         }
         return true;

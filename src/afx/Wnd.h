@@ -127,4 +127,3 @@ private:
 inline constexpr int SM_CXICON = 11;
 inline constexpr int SM_CYICON = 12;
 int GetSystemMetrics(int index);
-
