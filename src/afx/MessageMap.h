@@ -59,7 +59,8 @@ bool DispatchMessageMap(T& target, std::span<const MessageMapEntry<T>> map, UINT
         if (message == WM_COMMAND &&
             (static_cast<int>(LOWORD(wParam)) != entry.id || HIWORD(wParam) != entry.code))
             continue;
-        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        // WM_NOTIFY carries its header's address in lParam, as the framework defines it.
+        auto* header = reinterpret_cast<NMHDR*>(lParam);  // NOLINT(performance-no-int-to-ptr)
         if (message == WM_NOTIFY &&
             (header == nullptr || header->idFrom != entry.id || header->code != entry.code))
             continue;
