@@ -7,6 +7,8 @@ build_packages=(cmake make g++ pkg-config libwxgtk3.2-dev xdg-utils)
 test_packages=(googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
                xvfb xauth openbox xdotool wmctrl x11-utils dbus dbus-x11 at-spi2-core
                python3 python3-pyatspi imagemagick)
+# The quality gates (scripts/lint.sh, scripts/sanitize.sh).
+test_packages+=(clang-tidy clang-format cppcheck)
 
 wanted=("${build_packages[@]}")
 if [[ "${1:-}" == "--with-tests" ]]; then
