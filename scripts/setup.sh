@@ -11,6 +11,8 @@ test_packages=(googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
 # ./scripts/package.sh builds and checks the Debian package.
 install_test_packages=(desktop-file-utils appstream)
 package_packages=(dpkg-dev file lintian "${install_test_packages[@]}")
+# The quality gates (scripts/lint.sh, scripts/sanitize.sh).
+test_packages+=(clang-tidy clang-format cppcheck)
 
 wanted=("${build_packages[@]}")
 if [[ "${1:-}" == "--with-tests" ]]; then

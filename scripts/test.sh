@@ -3,8 +3,18 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup.sh" --with-tests
-"$root/scripts/build.sh" -DHALVENOR_BUILD_TESTS=ON
+"$root/scripts/build.sh" -DHALVENOR_BUILD_TESTS=ON -DHALVENOR_WERROR=ON
 cd "$root/build"
 ctest --output-on-failure --timeout 300
-# A short fuzz run of the data file reader; any crash fails the run.
-"$root/scripts/fuzz.sh"
+
+# ---- Quality gates: formatting and static analysis, then the unit tests
+# ---- again under AddressSanitizer and UndefinedBehaviorSanitizer.
+gate() {
+  local started=$SECONDS
+  echo "==== $1"
+  "$root/scripts/$1"
+  echo "==== $1 passed in $((SECONDS - started)) s"
+}
+gate lint.sh
+gate sanitize.sh
+gate fuzz.sh

@@ -3,14 +3,14 @@
 namespace {
 
 char32_t LowerCodePoint(char32_t c) {
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 0x20;                // Latin-1
-    if (c >= 0x100 && c <= 0x137 && c % 2 == 0) return c + 1;                // Latin Ext-A
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 0x20;  // Latin-1
+    if (c >= 0x100 && c <= 0x137 && c % 2 == 0) return c + 1;  // Latin Ext-A
     if (c >= 0x139 && c <= 0x148 && c % 2 == 1) return c + 1;
     if (c >= 0x14A && c <= 0x177 && c % 2 == 0) return c + 1;
     if (c == 0x178) return 0xFF;
     if (c >= 0x179 && c <= 0x17E && c % 2 == 1) return c + 1;
-    if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return c + 0x20;             // Greek
-    if (c >= 0x400 && c <= 0x40F) return c + 0x50;                           // Cyrillic
+    if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return c + 0x20;  // Greek
+    if (c >= 0x400 && c <= 0x40F) return c + 0x50;                // Cyrillic
     if (c >= 0x410 && c <= 0x42F) return c + 0x20;
     return c;
 }

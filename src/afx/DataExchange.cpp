@@ -10,9 +10,7 @@
 CDataExchange::CDataExchange(CDialog* pDlgWnd, BOOL bSaveAndValidate)
     : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
 
-CWnd* CDataExchange::PrepareCtrl(int id) {
-    return m_bFailed ? nullptr : m_pDlgWnd->GetDlgItem(id);
-}
+CWnd* CDataExchange::PrepareCtrl(int id) { return m_bFailed ? nullptr : m_pDlgWnd->GetDlgItem(id); }
 
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
     if (!pDX->HasFailed()) pDX->m_pDlgWnd->AttachControl(id, control);
@@ -54,9 +52,8 @@ void DDX_CBString(CDataExchange* pDX, int id, CString& value) {
     if (combo == nullptr) return;
     if (pDX->m_bSaveAndValidate) {
         value = combo->GetWindowText();
-    } else if (value.empty()) {
-        combo->SetWindowText(value);
-    } else if (combo->SelectString(-1, value) == CB_ERR) {
+    } else if (value.empty() || combo->SelectString(-1, value) == CB_ERR) {
+        // An empty value is never looked up: as a prefix it would select the first item.
         combo->SetWindowText(value);
     }
 }

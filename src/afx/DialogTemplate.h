@@ -6,9 +6,9 @@
 #include <vector>
 
 enum class ControlKind {
-    Dialog,         // the dialog window itself
-    Label,          // static text
-    Icon,           // static picture of an icon resource
+    Dialog,  // the dialog window itself
+    Label,   // static text
+    Icon,    // static picture of an icon resource
     Button,
     DefaultButton,  // the button that Enter presses
     Edit,           // single-line edit box
@@ -22,12 +22,12 @@ namespace ControlStyle {
 inline constexpr unsigned kTabStop = 0x0001;
 inline constexpr unsigned kReadOnly = 0x0002;
 inline constexpr unsigned kBorder = 0x0004;
-inline constexpr unsigned kAutoHScroll = 0x0008;   // edit text scrolls sideways
-inline constexpr unsigned kSort = 0x0010;          // combo list kept sorted
+inline constexpr unsigned kAutoHScroll = 0x0008;  // edit text scrolls sideways
+inline constexpr unsigned kSort = 0x0010;         // combo list kept sorted
 inline constexpr unsigned kVScroll = 0x0020;
-inline constexpr unsigned kReport = 0x0040;        // list view in report view
+inline constexpr unsigned kReport = 0x0040;  // list view in report view
 inline constexpr unsigned kSingleSel = 0x0080;
-inline constexpr unsigned kGroup = 0x0100;         // starts a group
+inline constexpr unsigned kGroup = 0x0100;  // starts a group
 }  // namespace ControlStyle
 
 struct DialogRect {

@@ -101,7 +101,7 @@ int CListCtrl::InsertItem(UINT mask, int nItem, const CString& text, UINT state,
     nItem = std::clamp(nItem, 0, GetItemCount());
     const int emptyWidth = MeasureCell(kNoText);
     Row row(m_columns.size(), Cell{CString(), emptyWidth});
-    for (size_t c = 0; c < m_columns.size(); ++c) ++m_columns[c].cellWidths[emptyWidth];
+    for (auto& column : m_columns) ++column.cellWidths[emptyWidth];
     m_rows.insert(m_rows.begin() + nItem, std::move(row));
     if ((mask & LVIF_TEXT) != 0 && !m_columns.empty())
         WriteCell(0, m_rows[static_cast<size_t>(nItem)][0], text);
@@ -135,8 +135,10 @@ BOOL CListCtrl::DeleteItem(int nItem) {
     for (size_t c = 0; c < row.size(); ++c) ForgetCellWidth(static_cast<int>(c), row[c].width);
     m_rows.erase(m_rows.begin() + nItem);
     auto shift = [nItem](int& index) {
-        if (index == nItem) index = -1;
-        else if (index > nItem) --index;
+        if (index == nItem)
+            index = -1;
+        else if (index > nItem)
+            --index;
     };
     shift(m_nSelected);
     shift(m_nSelectionMark);

@@ -59,18 +59,22 @@ bool DispatchMessageMap(T& target, std::span<const MessageMapEntry<T>> map, UINT
         if (message == WM_COMMAND &&
             (static_cast<int>(LOWORD(wParam)) != entry.id || HIWORD(wParam) != entry.code))
             continue;
-        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        // WM_NOTIFY carries its header's address in lParam, as the framework defines it.
+        auto* header = reinterpret_cast<NMHDR*>(lParam);  // NOLINT(performance-no-int-to-ptr)
         if (message == WM_NOTIFY &&
             (header == nullptr || header->idFrom != entry.id || header->code != entry.code))
             continue;
         *pResult = 0;
         if (auto* plain = std::get_if<typename MessageMapEntry<T>::Plain>(&entry.handler)) {
             (target.**plain)();
-        } else if (auto* notify = std::get_if<typename MessageMapEntry<T>::Notify>(&entry.handler)) {
+        } else if (auto* notify =
+                       std::get_if<typename MessageMapEntry<T>::Notify>(&entry.handler)) {
             (target.**notify)(header, pResult);
-        } else if (auto* sys = std::get_if<typename MessageMapEntry<T>::SysCommand>(&entry.handler)) {
+        } else if (auto* sys =
+                       std::get_if<typename MessageMapEntry<T>::SysCommand>(&entry.handler)) {
             (target.**sys)(static_cast<UINT>(wParam), lParam);
-        } else if (auto* icon = std::get_if<typename MessageMapEntry<T>::QueryIcon>(&entry.handler)) {
+        } else if (auto* icon =
+                       std::get_if<typename MessageMapEntry<T>::QueryIcon>(&entry.handler)) {
             *pResult = reinterpret_cast<LRESULT>((target.**icon)());
         }
         return true;

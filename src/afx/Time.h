@@ -15,6 +15,7 @@ struct SYSTEMTIME {
     int wMinute = 0;
     int wSecond = 0;
     int wMilliseconds = 0;
+    // NOLINTNEXTLINE(modernize-use-nullptr): clang-tidy 14 misreads a defaulted <=>
     auto operator<=>(const SYSTEMTIME&) const = default;
 };
 

@@ -28,8 +28,7 @@ CString AppNameFromPath(const CString& path) {
 }
 
 CWinApp::CWinApp(const char* pszAppName)
-    : m_strAppName(pszAppName != nullptr ? CString(pszAppName)
-                                         : AppNameFromPath(ExecutablePath())),
+    : m_strAppName(pszAppName != nullptr ? CString(pszAppName) : AppNameFromPath(ExecutablePath())),
       m_pPrevious(g_app) {
     g_app = this;
 }
@@ -51,7 +50,9 @@ int AfxMessageBox(const CString& text, UINT type) {
     return AfxPlatform().messageBoxes().Show(text, AfxGetAppName(), type);
 }
 
-int AfxMessageBox(UINT nIDPrompt, UINT type) { return AfxMessageBox(AfxLoadString(nIDPrompt), type); }
+int AfxMessageBox(UINT nIDPrompt, UINT type) {
+    return AfxMessageBox(AfxLoadString(nIDPrompt), type);
+}
 
 BOOL AfxSocketInit() { return AfxPlatform().sockets().Startup() ? TRUE : FALSE; }
 

@@ -24,7 +24,7 @@ struct CRect {
 
 // One drawing step of a paint pass (see CPaintDC).
 struct PaintOp {
-    enum class Kind { EraseIconBackground, DrawIcon } kind;
+    enum class Kind { EraseIconBackground, DrawIcon } kind = Kind::EraseIconBackground;
     int x = 0;
     int y = 0;
     HICON icon = nullptr;
@@ -127,4 +127,3 @@ private:
 inline constexpr int SM_CXICON = 11;
 inline constexpr int SM_CYICON = 12;
 int GetSystemMetrics(int index);
-

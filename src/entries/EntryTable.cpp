@@ -50,7 +50,7 @@ void CMainDlg::AutoSizeColumns() {
 }
 
 std::array<CString*, 8> CMainDlg::EditorFields() {
-    return {&m_strItem,     &m_strStatus,          &m_strCost,          &m_strDate,
+    return {&m_strItem,     &m_strStatus,          &m_strCost,           &m_strDate,
             &m_strSupplier, &m_strSupplierContact, &m_strSupplierDetail, &m_strNotes};
 }
 

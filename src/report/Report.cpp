@@ -91,7 +91,7 @@ void CMainDlg::GenerateReport() {
     UpdateData(FALSE);
 }
 
-CString CMainDlg::ReadTextFile(CString strFileName) {
+CString CMainDlg::ReadTextFile(const CString& strFileName) {
     UpdateData(TRUE);
     std::string content;
     if (!ReadOrCreateFile(strFileName, content)) MessageBox("Error loading file", "Error", MB_OK);
@@ -99,7 +99,7 @@ CString CMainDlg::ReadTextFile(CString strFileName) {
 }
 
 // The report is written whole or not at all: a failure leaves the old file.
-int CMainDlg::WriteTextFile(CString strFileName, CString strText) {
+int CMainDlg::WriteTextFile(const CString& strFileName, const CString& strText) {
     UpdateData(TRUE);
     if (!ReplaceFile(strFileName, ToCrLf(strText))) {
         MessageBox("Save to File", "Error Saving File.", MB_OK);

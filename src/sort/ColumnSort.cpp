@@ -24,9 +24,9 @@ void CMainDlg::SortByColumn(int nCol) {
 
     std::vector<const CString*> keys(static_cast<size_t>(n));
     for (int row = 0; row < n; ++row) keys[static_cast<size_t>(row)] = &m_list.ItemText(row, nCol);
-    const bool ascending = std::is_sorted(keys.begin(), keys.end(), [](const CString* a, const CString* b) {
-        return KeyLess(*a, *b);
-    });
+    const bool ascending =
+        std::is_sorted(keys.begin(), keys.end(),
+                       [](const CString* a, const CString* b) { return KeyLess(*a, *b); });
 
     const bool knownColumn = nCol >= 0 && nCol < m_list.GetColumnCount();
     if (ascending) {

@@ -17,9 +17,8 @@ namespace {
 
 constexpr const char kDataFileName[] = "hv.dat";
 constexpr const char kHeader[] = "CREATOR=HV 1.0";
-constexpr std::array<const char*, 8> kKeys{"ITEM",     "STATUS",          "COST",
-                                           "DATE",     "SUPPLIER",        "SUPPLIERCONTACT",
-                                           "SUPPLIERDETAIL", "NOTES"};
+constexpr std::array<const char*, 8> kKeys{
+    "ITEM", "STATUS", "COST", "DATE", "SUPPLIER", "SUPPLIERCONTACT", "SUPPLIERDETAIL", "NOTES"};
 constexpr std::string_view kTrailingSpace = " \t\r\n\v\f";
 
 // A value never breaks its line, whatever it holds.

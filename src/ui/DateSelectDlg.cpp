@@ -16,7 +16,8 @@ std::span<const MessageMapEntry<CDateSelectDlg>> CDateSelectDlg::MessageMap() {
 }
 
 bool CDateSelectDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-    return DispatchMessageMap<CDateSelectDlg>(*this, MessageMap(), message, wParam, lParam, pResult);
+    return DispatchMessageMap<CDateSelectDlg>(*this, MessageMap(), message, wParam, lParam,
+                                              pResult);
 }
 
 BOOL CDateSelectDlg::OnInitDialog() {

@@ -11,7 +11,7 @@
 
 CMainDlg::CMainDlg(CWnd* pParent)
     : CDialog(IDD, pParent), m_hIcon(AfxGetApp() != nullptr ? AfxGetApp()->LoadIcon(IDR_MAINFRAME)
-                                                             : AfxLoadIcon(IDR_MAINFRAME)) {}
+                                                            : AfxLoadIcon(IDR_MAINFRAME)) {}
 
 void CMainDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);

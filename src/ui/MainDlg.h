@@ -66,8 +66,8 @@ public:
 
     // Report.
     void GenerateReport();
-    CString ReadTextFile(CString strFileName);
-    int WriteTextFile(CString strFileName, CString strText);
+    CString ReadTextFile(const CString& strFileName);
+    int WriteTextFile(const CString& strFileName, const CString& strText);
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

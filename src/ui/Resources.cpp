@@ -17,8 +17,8 @@ constexpr unsigned kComboStyle = kTabStop | kSort | kVScroll;
 constexpr unsigned kButtonStyle = kTabStop;
 constexpr unsigned kLabelStyle = kGroup;
 
-const std::string kProductLine =
-    std::string(kProductName) + " " + kProductVersion + " - the list of things to arrange for one event";
+const std::string kProductLine = std::string(kProductName) + " " + kProductVersion +
+                                 " - the list of things to arrange for one event";
 const std::string kAboutTitle = std::string(kProductName) + " Version " + kProductVersion;
 
 DialogTemplate MainDialog() {

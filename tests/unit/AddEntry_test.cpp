@@ -58,7 +58,9 @@ TEST_F(AddEntryTest, DuplicateQuestionDependsOnExactItemAndSupplier) {
         SCOPED_TRACE(c.added[0] + "/" + c.added[4]);
         StartAfresh();
         AddEntry(c.existing);
-        if (c.asks) fake.boxes.Expect(kDuplicateQuestion, AfxGetAppName(), MB_YESNO | MB_ICONEXCLAMATION, IDYES);
+        if (c.asks)
+            fake.boxes.Expect(kDuplicateQuestion, AfxGetAppName(), MB_YESNO | MB_ICONEXCLAMATION,
+                              IDYES);
         AddEntry(c.added);
         fake.boxes.VerifyAllShown();
         EXPECT_EQ(Rows().size(), 2u);

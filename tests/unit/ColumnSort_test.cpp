@@ -39,8 +39,8 @@ TEST_F(ColumnSortTest, EqualKeysReverseAtEveryClick) {
 }
 
 TEST_F(ColumnSortTest, KeysCompareAsUnsignedBytes) {
-    const std::vector<CString> ascending{"",   " x",  "$1,200",      "$25",  "10",
-                                         "9",  "Banana", "apple", "z",    "\xC3\xA9t\xC3\xA9"};
+    const std::vector<CString> ascending{"",  " x",     "$1,200", "$25", "10",
+                                         "9", "Banana", "apple",  "z",   "\xC3\xA9t\xC3\xA9"};
     std::vector<Entry> entries;
     for (auto it = ascending.rbegin(); it != ascending.rend(); ++it)
         entries.push_back({"item " + *it, "", *it});

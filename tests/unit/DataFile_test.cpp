@@ -18,8 +18,8 @@ const std::string kTwoEntryFile =
     "SUPPLIERCONTACT=Front desk\r\nSUPPLIERDETAIL=555 0199\r\nNOTES=\r\n";
 
 const Entry kCake{"Cake", "Paid", "180", "2004-06-11", "Town Bakery", "Front desk", "555 0199", ""};
-const Entry kFlowers{"Flowers",      "Ordered",  "250",           "2004-06-12", "Rose Garden",
-                     "Shop manager", "555 0101", "Deliver by ten"};
+const Entry kFlowers{"Flowers",     "Ordered",      "250",      "2004-06-12",
+                     "Rose Garden", "Shop manager", "555 0101", "Deliver by ten"};
 
 class DataFileTest : public MainDlgHarness {
 protected:
@@ -100,20 +100,30 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ReaderCase{"BareLineFeeds", "ITEM=a\nSTATUS=s\n\nITEM=b\n", {{"b"}, {"a", "s"}}},
         ReaderCase{"NoHeader", "ITEM=a\r\nCOST=1\r\n", {{"a", "", "1"}}},
-        ReaderCase{"EqualsInValue", "ITEM=a=b\r\nNOTES==x=\r\n", {{"a=b", "", "", "", "", "", "", "=x="}}},
-        ReaderCase{"TrailingSpaceDroppedLeadingKept", "ITEM=  a \t \r\nCOST= 5 \r\n", {{"  a", "", " 5"}}},
-        ReaderCase{"LowerCaseAndSpacedKeysIgnored", "ITEM=a\nstatus=x\n STATUS=y\nSTATUS =z\n", {{"a"}}},
+        ReaderCase{
+            "EqualsInValue", "ITEM=a=b\r\nNOTES==x=\r\n", {{"a=b", "", "", "", "", "", "", "=x="}}},
+        ReaderCase{
+            "TrailingSpaceDroppedLeadingKept", "ITEM=  a \t \r\nCOST= 5 \r\n", {{"  a", "", " 5"}}},
+        ReaderCase{
+            "LowerCaseAndSpacedKeysIgnored", "ITEM=a\nstatus=x\n STATUS=y\nSTATUS =z\n", {{"a"}}},
         ReaderCase{"EmptyItemBlockNotAdded", "ITEM=\nSTATUS=lost\n\nITEM=b\n", {{"b"}}},
-        ReaderCase{"MissingKeyIsEmptyNotThePreviousValue", "ITEM=a\nCOST=9\n\nITEM=b\n", {{"b"}, {"a", "", "9"}}},
+        ReaderCase{"MissingKeyIsEmptyNotThePreviousValue",
+                   "ITEM=a\nCOST=9\n\nITEM=b\n",
+                   {{"b"}, {"a", "", "9"}}},
         ReaderCase{"LinesBeforeTheFirstItemBelongToNoEntry", "COST=9\nITEM=a\n", {{"a"}}},
-        ReaderCase{"FieldsInAnyOrder", "ITEM=a\nNOTES=n\nSTATUS=s\n", {{"a", "s", "", "", "", "", "", "n"}}},
-        ReaderCase{"LastLineWithoutBreak", "ITEM=a\nNOTES=end", {{"a", "", "", "", "", "", "", "end"}}},
+        ReaderCase{"FieldsInAnyOrder",
+                   "ITEM=a\nNOTES=n\nSTATUS=s\n",
+                   {{"a", "s", "", "", "", "", "", "n"}}},
+        ReaderCase{
+            "LastLineWithoutBreak", "ITEM=a\nNOTES=end", {{"a", "", "", "", "", "", "", "end"}}},
         ReaderCase{"LineWithoutEqualsHasNoEffect", "ITEM=a\ngarbage\nCOST\n", {{"a"}}},
-        ReaderCase{"Windows1252Accents", "ITEM=Caf\xE9\nNOTES=\x80 5 \x93ok\x94\n",
-                   {{"Caf\xC3\xA9", "", "", "", "", "", "", "\xE2\x82\xAC 5 \xE2\x80\x9Cok\xE2\x80\x9D"}}},
+        ReaderCase{
+            "Windows1252Accents",
+            "ITEM=Caf\xE9\nNOTES=\x80 5 \x93ok\x94\n",
+            {{"Caf\xC3\xA9", "", "", "", "", "", "", "\xE2\x82\xAC 5 \xE2\x80\x9Cok\xE2\x80\x9D"}}},
         ReaderCase{"Utf8TakenAsItIs", "ITEM=Caf\xC3\xA9\n", {{"Caf\xC3\xA9"}}},
         ReaderCase{"NulBytesKept", std::string("ITEM=a\0b\n", 9), {{std::string("a\0b", 3)}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(DataFileTest, TenMegabyteLineLoadsWhole) {
     const std::string longValue(10 * 1024 * 1024, 'v');

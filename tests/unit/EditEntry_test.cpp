@@ -76,7 +76,7 @@ TEST_F(EditEntryTest, RemoveTheOnlyRowLeavesAnEmptyTable) {
 }
 
 TEST_F(EditEntryTest, UpdateAfterASortActsOnWhateverStandsAtTheMark) {
-    ClickRow(0);  // A
+    ClickRow(0);     // A
     ClickHeader(0);  // A B C ascending: reversed to C B A
     Type(IDC_EDIT_NOTES, "changed");
     Click(IDC_BUTTON_UPDATE);

@@ -7,7 +7,8 @@ void FakeMessageBoxes::Expect(const CString& text, const CString& caption, UINT 
 int FakeMessageBoxes::Show(const CString& text, const CString& caption, UINT type) {
     m_shown.push_back({text, caption, type, 0});
     if (m_expected.empty()) {
-        ADD_FAILURE() << "unexpected message box: \"" << text << "\" captioned \"" << caption << '"';
+        ADD_FAILURE() << "unexpected message box: \"" << text << "\" captioned \"" << caption
+                      << '"';
         return (type & MB_TYPEMASK) == MB_YESNO ? IDNO : IDOK;
     }
     const ExpectedBox expected = m_expected.front();

@@ -7,8 +7,9 @@
 ScopedWorkDir::ScopedWorkDir() : m_previous(std::filesystem::current_path()) {
     // Memory-backed when available: every save flushes to the disk, which
     // real disks make slow.
-    const std::filesystem::path base =
-        std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
+    const std::filesystem::path base = std::filesystem::is_directory("/dev/shm")
+                                           ? "/dev/shm"
+                                           : std::filesystem::temp_directory_path();
     std::string pattern = (base / "halvenor-test-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
     m_dir = pattern;

@@ -32,8 +32,8 @@ protected:
     void SetUp() override { Open(); }
     void TearDown() override;
 
-    void Open();   // creates the window, as the dialog host does
-    void Close();  // destroys the window, as the dialog host does once the dialog ended
+    void Open();         // creates the window, as the dialog host does
+    void Close();        // destroys the window, as the dialog host does once the dialog ended
     void StartAfresh();  // closes, forgets the saved entries and opens again
 
     void Type(int id, const CString& text) { dlg->GetDlgItem(id)->SetWindowText(text); }
@@ -44,7 +44,7 @@ protected:
     void ClickRow(int row);             // selects the row and clicks it
     void ClickBelowRows();              // a click that hits no row
     void ClickHeader(int column);
-    Entry ShownEntry() const;           // what the eight editor fields show
+    Entry ShownEntry() const;  // what the eight editor fields show
     std::vector<Entry> Rows() const;
     std::vector<CString> DropList(const CComboBox& combo) const;
 
@@ -53,9 +53,13 @@ protected:
     std::unique_ptr<CMainDlg> dlg;
 };
 
-inline constexpr std::array<int, 8> kEditorIds{IDC_COMBO_ITEM,           IDC_COMBO_STATUS,
-                                               IDC_EDIT_COST,            IDC_EDIT_DATE,
-                                               IDC_EDIT_SUPPLIER,        IDC_EDIT_SUPPLIER_CONTACT,
-                                               IDC_EDIT_SUPPLIER_DETAIL, IDC_EDIT_NOTES};
+inline constexpr std::array<int, 8> kEditorIds{IDC_COMBO_ITEM,
+                                               IDC_COMBO_STATUS,
+                                               IDC_EDIT_COST,
+                                               IDC_EDIT_DATE,
+                                               IDC_EDIT_SUPPLIER,
+                                               IDC_EDIT_SUPPLIER_CONTACT,
+                                               IDC_EDIT_SUPPLIER_DETAIL,
+                                               IDC_EDIT_NOTES};
 
 Entry MakeEntry(const CString& item, const CString& supplier = {}, const CString& status = {});

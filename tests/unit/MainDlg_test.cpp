@@ -3,16 +3,17 @@
 
 #include "MainDlgHarness.h"
 #include "ProductInfo.h"
-#include "app/MainApp.h"
 #include "afx/Resources.h"
+#include "app/MainApp.h"
 
 namespace {
 
 class MainDlgTest : public MainDlgHarness {};
 
 TEST_F(MainDlgTest, OpensWithEightColumnsFittedToTheirTitles) {
-    const char* titles[] = {"Item",     "Status",           "Cost",            "Date",
-                            "Supplier", "Supplier Contact", "Supplier Detail", "Notes"};
+    const char* titles[] = {
+        "Item", "Status", "Cost", "Date", "Supplier", "Supplier Contact", "Supplier Detail",
+        "Notes"};
     ASSERT_EQ(dlg->m_list.GetColumnCount(), 8);
     int used = 0;
     for (int c = 0; c < 7; ++c) {

@@ -8,7 +8,8 @@ class SelectDateTest : public MainDlgHarness {
 protected:
     // Opens the dialog; the script plays the user's part in it.
     CString Select(std::function<void(CDateSelectDlg&)> user) {
-        fake.host.OnDialog(IDD_DATE_SELECT, [user](CDialog& d) { user(dynamic_cast<CDateSelectDlg&>(d)); });
+        fake.host.OnDialog(IDD_DATE_SELECT,
+                           [user](CDialog& d) { user(dynamic_cast<CDateSelectDlg&>(d)); });
         Click(IDC_BUTTON_SELECT);
         return Shown(IDC_EDIT_DATE);
     }
@@ -36,9 +37,9 @@ TEST_F(SelectDateTest, TheChosenDayBecomesTheDateText) {
         const char* text;
     };
     const Case cases[] = {
-        {{2004, 3, 5}, "2004-03-05"},   {{2004, 11, 25}, "2004-11-25"},
-        {{1969, 7, 20}, "1969-07-20"},  {{2100, 2, 28}, "2100-02-28"},
-        {{1000, 1, 1}, "1000-01-01"},   {{9999, 12, 31}, "9999-12-31"},
+        {{2004, 3, 5}, "2004-03-05"},  {{2004, 11, 25}, "2004-11-25"},
+        {{1969, 7, 20}, "1969-07-20"}, {{2100, 2, 28}, "2100-02-28"},
+        {{1000, 1, 1}, "1000-01-01"},  {{9999, 12, 31}, "9999-12-31"},
         {{2024, 2, 29}, "2024-02-29"},
     };
     for (const Case& c : cases) {
@@ -76,7 +77,8 @@ TEST_F(SelectDateTest, OtherFieldsKeepWhatWasTyped) {
 }
 
 TEST_F(SelectDateTest, DateTextsSortInCalendarOrder) {
-    for (SYSTEMTIME day : {SYSTEMTIME{2004, 11, 2}, SYSTEMTIME{999 + 1, 1, 9}, SYSTEMTIME{2004, 2, 10}}) {
+    for (SYSTEMTIME day :
+         {SYSTEMTIME{2004, 11, 2}, SYSTEMTIME{999 + 1, 1, 9}, SYSTEMTIME{2004, 2, 10}}) {
         Select(Choose(day, Return));
         Type(IDC_COMBO_ITEM, "item" + Shown(IDC_EDIT_DATE));
         Click(IDC_BUTTON_ADD);
