@@ -14,13 +14,13 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -137,9 +137,12 @@ int main(int argc, char** argv) {
     fs::path base = fs::temp_directory_path();
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string option = argv[i];
-        if (option == "--rows") rowCount = std::strtoul(argv[i + 1], nullptr, 10);
-        else if (option == "--runs") runs = std::max(1, std::atoi(argv[i + 1]));
-        else if (option == "--dir") base = argv[i + 1];
+        if (option == "--rows")
+            rowCount = std::strtoul(argv[i + 1], nullptr, 10);
+        else if (option == "--runs")
+            runs = std::max(1, std::atoi(argv[i + 1]));
+        else if (option == "--dir")
+            base = argv[i + 1];
         else {
             std::fprintf(stderr, "usage: %s [--rows N] [--runs N] [--dir FOLDER]\n", argv[0]);
             return 2;
@@ -161,12 +164,13 @@ int main(int argc, char** argv) {
 
     // The report's Yes/No question is answered No; any other box is noted.
     int unexpectedBoxes = 0;
-    halvenor_support::HeadlessPlatform platform([&](const CString& text, const CString&, UINT type) {
-        if ((type & MB_TYPEMASK) == MB_YESNO) return IDNO;
-        std::fprintf(stderr, "message box: %s\n", text.c_str());
-        ++unexpectedBoxes;
-        return IDOK;
-    });
+    halvenor_support::HeadlessPlatform platform(
+        [&](const CString& text, const CString&, UINT type) {
+            if ((type & MB_TYPEMASK) == MB_YESNO) return IDNO;
+            std::fprintf(stderr, "message box: %s\n", text.c_str());
+            ++unexpectedBoxes;
+            return IDOK;
+        });
     std::error_code noTemplates;
     for (const char* name : {"ReportOutside.htm", "ReportInside.htm"})
         fs::copy_file(fs::path(HALVENOR_EXAMPLES_DIR) / name, name, noTemplates);
@@ -189,7 +193,8 @@ int main(int argc, char** argv) {
                 fileText.size() / 1e6, runs);
     std::printf("working folder %s on %s\n\n", folder.c_str(), FileSystemOf(folder).c_str());
 
-    constexpr std::array<int, 2> kSortColumns{0, 4};  // Item (mostly distinct), Supplier (many ties)
+    constexpr std::array<int, 2> kSortColumns{0,
+                                              4};  // Item (mostly distinct), Supplier (many ties)
     std::vector<double> load, save, report;
     std::array<std::vector<double>, 2> sortShuffled, sortReverse;
     for (int run = 0; run < runs; ++run) {
@@ -252,18 +257,20 @@ int main(int argc, char** argv) {
                gnu / 2});
         Print({"sort by " + column + ", already sorted (reversal)", Median(sortReverse[s]),
                "half of GNU sort", gnu / 2});
-        Print({"  reference: LC_ALL=C sort -s -k" + std::to_string(kSortColumns[s] + 1) + " of the TSV",
+        Print({"  reference: LC_ALL=C sort -s -k" + std::to_string(kSortColumns[s] + 1) +
+                   " of the TSV",
                gnu, "", -1});
     }
     Print({"load hv.dat (dialog opening)", Median(load), "10x cat", 10 * catTime});
     Print({"save hv.dat (whole SaveDataFile)", Median(save), "10x cat", 10 * catTime});
     Print({"  of which ReplaceFile (write + 2 fsync)", Median(replace), "", -1});
     Print({"  of which the same without fsync", Median(replaceNoFlush), "", -1});
-    Print({"  so the fsync calls take about", std::max(0.0, Median(replace) - Median(replaceNoFlush)),
-           "", -1});
+    Print({"  so the fsync calls take about",
+           std::max(0.0, Median(replace) - Median(replaceNoFlush)), "", -1});
     Print({"  reference: cat hv.dat > /dev/null", catTime, "", -1});
     Print({"GenerateReport (report.htm, answer No)", Median(report), "fixed", 0.3});
-    if (unexpectedBoxes) std::printf("\n%d unexpected message boxes (see above)\n", unexpectedBoxes);
+    if (unexpectedBoxes)
+        std::printf("\n%d unexpected message boxes (see above)\n", unexpectedBoxes);
 
     fs::current_path(previous);
     std::error_code ignored;

@@ -93,7 +93,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static halvenor_support::HeadlessPlatform platform(
         [](const CString& text, const CString& caption, UINT) -> int {
-            std::fprintf(stderr, "message box \"%s\" captioned \"%s\"\n", text.c_str(), caption.c_str());
+            std::fprintf(stderr, "message box \"%s\" captioned \"%s\"\n", text.c_str(),
+                         caption.c_str());
             Fail("a message box was shown");
         });
 

@@ -32,7 +32,9 @@ private:
     };
     // Six pixels a byte, as the headless tests measure.
     struct Measure : ITextMeasureService {
-        int CellWidth(const CString& text) const override { return 6 * static_cast<int>(text.size()) + 12; }
+        int CellWidth(const CString& text) const override {
+            return 6 * static_cast<int>(text.size()) + 12;
+        }
         int HeaderWidth(const CString& title) const override {
             return 6 * static_cast<int>(title.size()) + 16;
         }

@@ -1,16 +1,15 @@
 // The program's entry: installs the platform services, runs the core's
 // application object and ends the dialogs when the program is asked to end.
+#include <glib-unix.h>
+#include <wx/app.h>
+#include <wx/log.h>
+
 #include <csignal>
 #include <memory>
 
 #include "DialogHost.h"
 #include "Services.h"
 #include "afx/WinApp.h"
-
-#include <wx/app.h>
-#include <wx/log.h>
-
-#include <glib-unix.h>
 
 namespace {
 

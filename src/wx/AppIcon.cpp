@@ -18,9 +18,12 @@ wxImage DecodePng(const unsigned char* data, std::size_t size) {
 
 wxBitmap AppIconBitmap(int size) {
     wxImage image;
-    if (size <= 16) image = DecodePng(kAppIconPng16, sizeof kAppIconPng16);
-    else if (size <= 32) image = DecodePng(kAppIconPng32, sizeof kAppIconPng32);
-    else image = DecodePng(kAppIconPng48, sizeof kAppIconPng48);
+    if (size <= 16)
+        image = DecodePng(kAppIconPng16, sizeof kAppIconPng16);
+    else if (size <= 32)
+        image = DecodePng(kAppIconPng32, sizeof kAppIconPng32);
+    else
+        image = DecodePng(kAppIconPng48, sizeof kAppIconPng48);
     return image.IsOk() ? wxBitmap(image) : wxBitmap();
 }
 

@@ -1,11 +1,6 @@
 #include "DialogControls.h"
 
-#include <climits>
-
-#include "AppIcon.h"
-#include "EntryListView.h"
-#include "Text.h"
-
+#include <gtk/gtk.h>
 #include <wx/button.h>
 #include <wx/calctrl.h>
 #include <wx/combobox.h>
@@ -13,7 +8,11 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include <gtk/gtk.h>
+#include <climits>
+
+#include "AppIcon.h"
+#include "EntryListView.h"
+#include "Text.h"
 
 namespace {
 
@@ -24,8 +23,7 @@ wxWindow* CreateWidget(wxWindow* parent, const ControlTemplate& t) {
             label->SetLabelText(FromCore(t.text));
             return label;
         }
-        case ControlKind::Icon:
-            return new wxStaticBitmap(parent, wxID_ANY, AppIconBitmap(32));
+        case ControlKind::Icon: return new wxStaticBitmap(parent, wxID_ANY, AppIconBitmap(32));
         case ControlKind::Button:
         case ControlKind::DefaultButton: {
             auto* button = new wxButton(parent, wxID_ANY, FromCore(t.text));
@@ -36,15 +34,13 @@ wxWindow* CreateWidget(wxWindow* parent, const ControlTemplate& t) {
             return new wxTextCtrl(parent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize,
                                   (t.style & ControlStyle::kReadOnly) != 0 ? wxTE_READONLY : 0);
         case ControlKind::ComboBox:
-            return new wxComboBox(parent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize,
-                                  0, nullptr, wxCB_DROPDOWN);
-        case ControlKind::ListView:
-            return new EntryListView(parent);
+            return new wxComboBox(parent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, 0,
+                                  nullptr, wxCB_DROPDOWN);
+        case ControlKind::ListView: return new EntryListView(parent);
         case ControlKind::MonthCalendar:
             return new wxCalendarCtrl(parent, wxID_ANY, wxDateTime::Today(), wxDefaultPosition,
                                       wxDefaultSize, wxCAL_SHOW_HOLIDAYS);
-        case ControlKind::Dialog:
-            break;
+        case ControlKind::Dialog: break;
     }
     return nullptr;
 }
@@ -97,13 +93,16 @@ void DialogControls::TieLabels() {
         for (DialogControl& field : m_controls) {
             const ControlTemplate& f = *field.tmpl;
             if (!IsField(f.kind) || field.label != nullptr) continue;
-            const bool sameRow = f.rect.y < l.rect.y + l.rect.cy && f.rect.y + VisibleHeight(f) > l.rect.y;
+            const bool sameRow =
+                f.rect.y < l.rect.y + l.rect.cy && f.rect.y + VisibleHeight(f) > l.rect.y;
             const bool toRight = f.rect.x >= l.rect.x + l.rect.cx - 2;
             const bool below = f.rect.x < l.rect.x + l.rect.cx && f.rect.x + f.rect.cx > l.rect.x &&
                                f.rect.y >= l.rect.y + l.rect.cy - 2;
             int score = INT_MAX;
-            if (sameRow && toRight) score = f.rect.x - (l.rect.x + l.rect.cx);
-            else if (below) score = 10000 + f.rect.y - (l.rect.y + l.rect.cy);
+            if (sameRow && toRight)
+                score = f.rect.x - (l.rect.x + l.rect.cx);
+            else if (below)
+                score = 10000 + f.rect.y - (l.rect.y + l.rect.cy);
             if (score < bestScore) bestScore = score, best = &field;
         }
         if (best == nullptr) continue;

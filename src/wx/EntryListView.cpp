@@ -16,9 +16,9 @@ public:
     }
     wxString GetColumnType(unsigned int) const override { return "string"; }
     void GetValueByRow(wxVariant& variant, unsigned int row, unsigned int col) const override {
-        variant = m_list != nullptr ? FromCore(m_list->ItemText(static_cast<int>(row),
-                                                                static_cast<int>(col)))
-                                    : wxString();
+        variant = m_list != nullptr
+                      ? FromCore(m_list->ItemText(static_cast<int>(row), static_cast<int>(col)))
+                      : wxString();
     }
     bool SetValueByRow(const wxVariant&, unsigned int, unsigned int) override { return false; }
 
@@ -149,15 +149,15 @@ void EntryListView::ApplyColumns() {
         const int width = std::max(1, m_list->GetColumnWidth(i));
         if (column->GetWidth() != width) column->SetWidth(width);
         GtkTreeViewColumn* gtkColumn = gtk_tree_view_get_column(tree, i);
-        const bool sorted = m_list->GetSortArrowColumn() == i &&
-                            m_list->GetSortArrow() != SortArrow::None;
+        const bool sorted =
+            m_list->GetSortArrowColumn() == i && m_list->GetSortArrow() != SortArrow::None;
         gtk_tree_view_column_set_sort_indicator(gtkColumn, sorted);
         // GTK points the arrow down for an ascending order and up for a
         // descending one.
         if (sorted)
-            gtk_tree_view_column_set_sort_order(gtkColumn, m_list->GetSortArrow() == SortArrow::Ascending
-                                                               ? GTK_SORT_ASCENDING
-                                                               : GTK_SORT_DESCENDING);
+            gtk_tree_view_column_set_sort_order(
+                gtkColumn, m_list->GetSortArrow() == SortArrow::Ascending ? GTK_SORT_ASCENDING
+                                                                          : GTK_SORT_DESCENDING);
     }
 }
 
@@ -208,7 +208,8 @@ int EntryListView::OnGtkButtonRelease(void* widget, void* event, void* self) {
     auto* view = static_cast<EntryListView*>(self);
     auto* button = static_cast<GdkEventButton*>(event);
     // Only a left click in the rows' area, not on the headers.
-    if (button->button != 1 || button->window != gtk_tree_view_get_bin_window(GTK_TREE_VIEW(widget)))
+    if (button->button != 1 ||
+        button->window != gtk_tree_view_get_bin_window(GTK_TREE_VIEW(widget)))
         return FALSE;
     view->ForwardUserSelection();
     if (view->onBodyClick) view->onBodyClick();

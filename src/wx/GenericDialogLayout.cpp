@@ -10,9 +10,7 @@ wxSizer* LayOutDialog(const DialogControls& controls) {
     auto* buttons = new wxBoxSizer(wxVERTICAL);
     for (const DialogControl& c : controls.All()) {
         switch (c.tmpl->kind) {
-            case ControlKind::Icon:
-                icons->Add(c.window, 0, wxALL, 6);
-                break;
+            case ControlKind::Icon: icons->Add(c.window, 0, wxALL, 6); break;
             case ControlKind::Button:
             case ControlKind::DefaultButton:
                 buttons->Add(c.window, 0, wxEXPAND | wxBOTTOM, 6);
@@ -24,8 +22,10 @@ wxSizer* LayOutDialog(const DialogControls& controls) {
         }
     }
     auto* row = new wxBoxSizer(wxHORIZONTAL);
-    if (!icons->IsEmpty()) row->Add(icons, 0, wxRIGHT, 12);
-    else delete icons;
+    if (!icons->IsEmpty())
+        row->Add(icons, 0, wxRIGHT, 12);
+    else
+        delete icons;
     row->Add(middle, 1, wxEXPAND | wxRIGHT, 12);
     row->Add(buttons, 0, wxTOP, 6);
     auto* root = new wxBoxSizer(wxVERTICAL);

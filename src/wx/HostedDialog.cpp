@@ -14,6 +14,7 @@
 #include "ui/ResourceIds.h"
 
 // wx and GTK after the core's headers: both define TRUE and FALSE as macros.
+#include <gtk/gtk.h>
 #include <wx/button.h>
 #include <wx/calctrl.h>
 #include <wx/combobox.h>
@@ -21,8 +22,6 @@
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
-
-#include <gtk/gtk.h>
 
 namespace {
 
@@ -102,7 +101,8 @@ void HostedDialog::Build() {
     }
     for (Binding& binding : m_bindings) BindControl(binding);
 
-    SetSizerAndFit(t.id == IDD_MAIN_DIALOG ? LayOutMainDialog(*m_controls) : LayOutDialog(*m_controls));
+    SetSizerAndFit(t.id == IDD_MAIN_DIALOG ? LayOutMainDialog(*m_controls)
+                                           : LayOutDialog(*m_controls));
 
     Bind(wxEVT_CHAR_HOOK, &HostedDialog::OnCharHook, this);
     Bind(wxEVT_CONTEXT_MENU, &HostedDialog::OnContextMenu, this);
@@ -135,9 +135,7 @@ void HostedDialog::BindControl(Binding& binding) {
                 OnUserText(id);
             });
             break;
-        case ControlKind::ListView:
-            m_list = dynamic_cast<EntryListView*>(binding.window);
-            break;
+        case ControlKind::ListView: m_list = dynamic_cast<EntryListView*>(binding.window); break;
         case ControlKind::MonthCalendar:
             m_calendar = dynamic_cast<wxCalendarCtrlBase*>(binding.window);
             m_calendarId = id;
@@ -145,8 +143,7 @@ void HostedDialog::BindControl(Binding& binding) {
                 m_calendar->Bind(wxEVT_CALENDAR_SEL_CHANGED,
                                  [this](wxCalendarEvent&) { PushCalendarChange(); });
             break;
-        default:
-            break;
+        default: break;
     }
 }
 
@@ -157,8 +154,10 @@ void HostedDialog::AttachList() {
     m_list->onUserSelect = [this](int row) {
         auto* list = dynamic_cast<CListCtrl*>(m_dialog.GetDlgItem(IDC_LIST));
         if (list == nullptr || m_dialog.HasEnded()) return;
-        if (row >= 0) list->SelectByUser(row);
-        else list->DeselectByUser();
+        if (row >= 0)
+            list->SelectByUser(row);
+        else
+            list->DeselectByUser();
     };
     // The click is handed on once GTK has finished with it.
     m_list->onBodyClick = [this]() {
@@ -197,8 +196,10 @@ int HostedDialog::Run() {
     DialogHost* host = DialogHost::Instance();
     if (host != nullptr && host->ShuttingDown()) m_dialog.SendCommand(IDCANCEL);
     if (!m_dialog.HasEnded()) {
-        if (GetParent() != nullptr) CentreOnParent();
-        else Centre();
+        if (GetParent() != nullptr)
+            CentreOnParent();
+        else
+            Centre();
         ShowModal();
     }
     // A dialog never outlives its window.
@@ -277,8 +278,7 @@ void HostedDialog::MirrorControl(Binding& binding, CWnd& control) {
             if (combo->GetValue() != text) combo->ChangeValue(text);
             break;
         }
-        default:
-            break;
+        default: break;
     }
 }
 
@@ -323,8 +323,8 @@ void HostedDialog::PushCalendarChange() {
     if (!date.IsValid()) return;
     const SYSTEMTIME shown = ToSystemTime(date);
     SYSTEMTIME current;
-    if (core->GetCurSel(current) && current.wYear == shown.wYear && current.wMonth == shown.wMonth &&
-        current.wDay == shown.wDay)
+    if (core->GetCurSel(current) && current.wYear == shown.wYear &&
+        current.wMonth == shown.wMonth && current.wDay == shown.wDay)
         return;
     core->SetCurSel(shown);
 }

@@ -26,8 +26,10 @@ public:
 
     // A field's label in the grid's first column.
     void AddLabel(wxFlexGridSizer* grid, int id) {
-        if (wxWindow* label = Label(id)) grid->Add(label, 0, wxALIGN_CENTER_VERTICAL);
-        else grid->AddSpacer(0);
+        if (wxWindow* label = Label(id))
+            grid->Add(label, 0, wxALIGN_CENTER_VERTICAL);
+        else
+            grid->AddSpacer(0);
     }
     void AddField(wxSizer* sizer, int id, int proportion, int flags = 0) {
         if (wxWindow* field = Control(id))
@@ -77,8 +79,8 @@ wxSizer* LayOutMainDialog(const DialogControls& controls) {
     place.AddField(costRow, IDC_BUTTON_SELECT, 0);
     fields->Add(costRow, 1, wxEXPAND);
 
-    for (int id : {IDC_EDIT_SUPPLIER, IDC_EDIT_SUPPLIER_CONTACT, IDC_EDIT_SUPPLIER_DETAIL,
-                   IDC_EDIT_NOTES}) {
+    for (int id :
+         {IDC_EDIT_SUPPLIER, IDC_EDIT_SUPPLIER_CONTACT, IDC_EDIT_SUPPLIER_DETAIL, IDC_EDIT_NOTES}) {
         place.AddLabel(fields, id);
         if (wxWindow* field = place.Control(id)) fields->Add(field, 1, wxEXPAND);
     }
@@ -93,8 +95,8 @@ wxSizer* LayOutMainDialog(const DialogControls& controls) {
     auto* buttons = new wxBoxSizer(wxVERTICAL);
     place.AddButton(buttons, IDOK, wxBOTTOM);
     buttons->AddSpacer(kGap * 2);
-    for (int id : {IDC_BUTTON_ADD, IDC_BUTTON_UPDATE, IDC_BUTTON_REMOVE, IDC_BUTTON_CLEAR,
-                   IDC_BUTTON_LIST})
+    for (int id :
+         {IDC_BUTTON_ADD, IDC_BUTTON_UPDATE, IDC_BUTTON_REMOVE, IDC_BUTTON_CLEAR, IDC_BUTTON_LIST})
         place.AddButton(buttons, id);
     buttons->AddStretchSpacer(1);
     if (wxWindow* label = place.Label(IDC_EDIT_ITEM_COUNT)) buttons->Add(label, 0, wxBOTTOM, 2);

@@ -1,10 +1,9 @@
+#include <gtk/gtk.h>
+#include <wx/window.h>
+
 #include "DialogHost.h"
 #include "Services.h"
 #include "Text.h"
-
-#include <wx/window.h>
-
-#include <gtk/gtk.h>
 
 namespace {
 
@@ -37,10 +36,10 @@ int MessageBoxService::Show(const CString& text, const CString& caption, UINT ty
 
     wxWindow* front = DialogHost::FrontWindow();
     GtkWindow* parent = front != nullptr ? GTK_WINDOW(front->GetHandle()) : nullptr;
-    GtkWidget* box = gtk_message_dialog_new(
-        parent, GTK_DIALOG_MODAL, exclamation ? GTK_MESSAGE_WARNING : GTK_MESSAGE_OTHER,
-        yesNo ? GTK_BUTTONS_YES_NO : GTK_BUTTONS_OK, "%s",
-        ForGtk(WithPlainLineBreaks(text)).c_str());
+    GtkWidget* box = gtk_message_dialog_new(parent, GTK_DIALOG_MODAL,
+                                            exclamation ? GTK_MESSAGE_WARNING : GTK_MESSAGE_OTHER,
+                                            yesNo ? GTK_BUTTONS_YES_NO : GTK_BUTTONS_OK, "%s",
+                                            ForGtk(WithPlainLineBreaks(text)).c_str());
     gtk_window_set_title(GTK_WINDOW(box), ForGtk(caption).c_str());
     // GTK names a warning box "Warning" for screen readers; it is named by
     // its caption like any other box.

@@ -9,10 +9,14 @@ std::size_t ValidSequenceLength(const CString& text, std::size_t i) {
     if (lead < 0x80) return 1;
     std::size_t length = 0;
     unsigned lowest = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) length = 2, lowest = 0x80;
-    else if (lead >= 0xE0 && lead <= 0xEF) length = 3, lowest = 0x800;
-    else if (lead >= 0xF0 && lead <= 0xF4) length = 4, lowest = 0x10000;
-    else return 0;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        length = 2, lowest = 0x80;
+    else if (lead >= 0xE0 && lead <= 0xEF)
+        length = 3, lowest = 0x800;
+    else if (lead >= 0xF0 && lead <= 0xF4)
+        length = 4, lowest = 0x10000;
+    else
+        return 0;
     if (i + length > text.size()) return 0;
     unsigned code = lead & (0xFFu >> (length + 1));
     for (std::size_t k = 1; k < length; ++k) {

@@ -164,7 +164,8 @@ TEST_F(CrashSafetyTest, KilledAtAnyMomentOfASaveTheFileIsWholeOldOrWholeNew) {
     int keptOld = 0, gotNew = 0, finishedFirst = 0, leftovers = 0;
     for (int k = 0; k < kKills; ++k) {
         const double slice = (k / 2 + within(random)) / (kKills / 2);
-        const double delay = k % 2 == 0 ? slice * 1.2 * save.replaced : windowStart + slice * windowLength;
+        const double delay =
+            k % 2 == 0 ? slice * 1.2 * save.replaced : windowStart + slice * windowLength;
         SavingChild child(*dlg, fake.boxes);
         std::this_thread::sleep_until(child.Started() + std::chrono::duration<double>(delay));
         child.Kill();

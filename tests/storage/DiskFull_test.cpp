@@ -54,7 +54,8 @@ protected:
 
 TEST_P(FileSizeLimitTest, SaveBeyondTheLimitGivesTheBoxAndKeepsTheOldFile) {
     std::string tableBytes;
-    std::unique_ptr<CMainDlg> dlg = storage_test::OpenGeneratedTable(2000, 5, kOldBytes, &tableBytes);
+    std::unique_ptr<CMainDlg> dlg =
+        storage_test::OpenGeneratedTable(2000, 5, kOldBytes, &tableBytes);
     const std::size_t limit = GetParam().limit(tableBytes.size());
     if (!GetParam().fits) fake.boxes.Expect("Save to File", "Error Writing File", MB_OK, IDOK);
     {
@@ -81,7 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
 class ScopedSmallDisk {
 public:
     explicit ScopedSmallDisk(std::size_t bytes) {
-        std::string pattern = (std::filesystem::temp_directory_path() / "halvenor-disk-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "halvenor-disk-XXXXXX").string();
         if (mkdtemp(pattern.data()) == nullptr) return;
         m_folder = pattern;
         const std::string options = "size=" + std::to_string(bytes) + ",mode=0755";
@@ -119,7 +121,8 @@ TEST(FullDiskTest, SaveThatDoesNotFitGivesTheBoxAndKeepsTheOldFile) {
     std::filesystem::current_path(disk.Path());
 
     std::string tableBytes;
-    std::unique_ptr<CMainDlg> dlg = storage_test::OpenGeneratedTable(5000, 9, kOldBytes, &tableBytes);
+    std::unique_ptr<CMainDlg> dlg =
+        storage_test::OpenGeneratedTable(5000, 9, kOldBytes, &tableBytes);
     ASSERT_GT(tableBytes.size(), 256u * 1024u) << "the table must not fit";
     struct statvfs before {};
     statvfs(".", &before);

@@ -20,7 +20,8 @@ namespace storage_test {
 inline std::unique_ptr<CMainDlg> OpenGeneratedTable(std::size_t rows, std::uint32_t seed,
                                                     const std::string& oldBytes,
                                                     std::string* tableBytes = nullptr) {
-    const std::string text = halvenor_support::DataFileText(halvenor_support::GenerateRows(rows, seed));
+    const std::string text =
+        halvenor_support::DataFileText(halvenor_support::GenerateRows(rows, seed));
     WriteBytes("hv.dat", text);
     auto dlg = std::make_unique<CMainDlg>();
     dlg->SetControlClientSize(IDC_LIST, 600, 150);
