@@ -190,7 +190,7 @@ int main(int argc, char** argv) {
     }
 
     std::printf("Halvenor benchmark: %zu entries, hv.dat of %.1f MB, median of %d runs\n", rowCount,
-                fileText.size() / 1e6, runs);
+                static_cast<double>(fileText.size()) / 1e6, runs);
     std::printf("working folder %s on %s\n\n", folder.c_str(), FileSystemOf(folder).c_str());
 
     constexpr std::array<int, 2> kSortColumns{0,

@@ -12,8 +12,13 @@ using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 
+// GLib, and so the toolkit, defines TRUE and FALSE as macros of these values.
+#ifndef TRUE
 inline constexpr BOOL TRUE = 1;
+#endif
+#ifndef FALSE
 inline constexpr BOOL FALSE = 0;
+#endif
 
 // Dialog results and standard command ids.
 inline constexpr int IDOK = 1;

@@ -2,7 +2,6 @@
 
 #include "AppIconData.h"
 
-// wx and GTK after the core's headers: both define TRUE and FALSE as macros.
 #include <wx/image.h>
 #include <wx/mstream.h>
 

@@ -3,7 +3,6 @@
 
 #include "afx/Types.h"
 
-// wx and GTK after the core's headers: both define TRUE and FALSE as macros.
 #include <wx/bitmap.h>
 #include <wx/iconbndl.h>
 

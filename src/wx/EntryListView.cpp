@@ -4,7 +4,6 @@
 
 #include "Text.h"
 
-// wx and GTK after the core's headers: both define TRUE and FALSE as macros.
 #include <gtk/gtk.h>
 
 class EntryListModel : public wxDataViewVirtualListModel {

@@ -9,7 +9,6 @@
 
 #include "afx/ListCtrl.h"
 
-// wx and GTK after the core's headers: both define TRUE and FALSE as macros.
 #include <wx/dataview.h>
 
 class EntryListModel;

@@ -1,7 +1,6 @@
 #include "DialogControls.h"
 #include "DialogLayout.h"
 
-// wx and GTK after the core's headers: both define TRUE and FALSE as macros.
 #include <wx/sizer.h>
 
 wxSizer* LayOutDialog(const DialogControls& controls) {

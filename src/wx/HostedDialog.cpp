@@ -13,7 +13,6 @@
 #include "afx/MonthCalCtrl.h"
 #include "ui/ResourceIds.h"
 
-// wx and GTK after the core's headers: both define TRUE and FALSE as macros.
 #include <gtk/gtk.h>
 #include <wx/button.h>
 #include <wx/calctrl.h>

@@ -10,7 +10,6 @@
 
 #include "afx/Dialog.h"
 
-// wx and GTK after the core's headers: both define TRUE and FALSE as macros.
 #include <wx/dialog.h>
 
 class DialogControls;

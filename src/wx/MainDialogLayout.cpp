@@ -5,7 +5,6 @@
 #include "afx/Types.h"
 #include "ui/ResourceIds.h"
 
-// wx and GTK after the core's headers: both define TRUE and FALSE as macros.
 #include <wx/sizer.h>
 #include <wx/window.h>
 

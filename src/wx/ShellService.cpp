@@ -1,7 +1,6 @@
 
 #include "Services.h"
 
-// wx and GTK after the core's headers: both define TRUE and FALSE as macros.
 #include <glib.h>
 
 // glib starts the program through an intermediate child that it reaps at

@@ -3,7 +3,6 @@
 
 #include "afx/Types.h"
 
-// wx and GTK after the core's headers: both define TRUE and FALSE as macros.
 #include <wx/string.h>
 
 // The core's bytes as toolkit text. Bytes that are not valid UTF-8 each

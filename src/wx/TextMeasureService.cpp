@@ -11,7 +11,6 @@
 #include "Services.h"
 #include "Text.h"
 
-// wx and GTK after the core's headers: both define TRUE and FALSE as macros.
 #include <gtk/gtk.h>
 
 struct TextMeasureService::Probe {
