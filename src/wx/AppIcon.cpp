@@ -1,9 +1,9 @@
 #include "AppIcon.h"
 
-#include "AppIconData.h"
-
 #include <wx/image.h>
 #include <wx/mstream.h>
+
+#include "AppIconData.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The program's own icon, compiled in from data/icons.
 #pragma once
 
-#include "afx/Types.h"
-
 #include <wx/bitmap.h>
 #include <wx/iconbndl.h>
+
+#include "afx/Types.h"
 
 // The icon at 16, 32 or 48 pixels.
 wxBitmap AppIconBitmap(int size);

@@ -1,10 +1,10 @@
 #include "EntryListView.h"
 
+#include <gtk/gtk.h>
+
 #include <algorithm>
 
 #include "Text.h"
-
-#include <gtk/gtk.h>
 
 class EntryListModel : public wxDataViewVirtualListModel {
 public:

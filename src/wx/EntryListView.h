@@ -5,11 +5,11 @@
 // list and a click on a column's header.
 #pragma once
 
+#include <wx/dataview.h>
+
 #include <functional>
 
 #include "afx/ListCtrl.h"
-
-#include <wx/dataview.h>
 
 class EntryListModel;
 

@@ -1,7 +1,7 @@
+#include <wx/sizer.h>
+
 #include "DialogControls.h"
 #include "DialogLayout.h"
-
-#include <wx/sizer.h>
 
 wxSizer* LayOutDialog(const DialogControls& controls) {
     auto* icons = new wxBoxSizer(wxVERTICAL);

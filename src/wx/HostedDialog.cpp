@@ -1,5 +1,14 @@
 #include "HostedDialog.h"
 
+#include <gtk/gtk.h>
+#include <wx/button.h>
+#include <wx/calctrl.h>
+#include <wx/combobox.h>
+#include <wx/menu.h>
+#include <wx/statbmp.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
 #include <algorithm>
 
 #include "AppIcon.h"
@@ -12,15 +21,6 @@
 #include "afx/ListCtrl.h"
 #include "afx/MonthCalCtrl.h"
 #include "ui/ResourceIds.h"
-
-#include <gtk/gtk.h>
-#include <wx/button.h>
-#include <wx/calctrl.h>
-#include <wx/combobox.h>
-#include <wx/menu.h>
-#include <wx/statbmp.h>
-#include <wx/stattext.h>
-#include <wx/textctrl.h>
 
 namespace {
 

@@ -3,14 +3,14 @@
 // core as messages.
 #pragma once
 
+#include <wx/dialog.h>
+
 #include <climits>
 #include <functional>
 #include <memory>
 #include <vector>
 
 #include "afx/Dialog.h"
-
-#include <wx/dialog.h>
 
 class DialogControls;
 class EntryListView;

@@ -1,12 +1,12 @@
+#include <wx/sizer.h>
+#include <wx/window.h>
+
 #include <set>
 
 #include "DialogControls.h"
 #include "DialogLayout.h"
 #include "afx/Types.h"
 #include "ui/ResourceIds.h"
-
-#include <wx/sizer.h>
-#include <wx/window.h>
 
 namespace {
 

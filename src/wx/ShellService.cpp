@@ -1,7 +1,7 @@
 
-#include "Services.h"
-
 #include <glib.h>
+
+#include "Services.h"
 
 // glib starts the program through an intermediate child that it reaps at
 // once, so no zombie is left and nothing waits for the program itself. A

@@ -6,12 +6,12 @@
 // ASCII is summed from a table of character advances; other text is laid
 // out by Pango.
 
+#include <gtk/gtk.h>
+
 #include <array>
 
 #include "Services.h"
 #include "Text.h"
-
-#include <gtk/gtk.h>
 
 struct TextMeasureService::Probe {
     GtkWidget* window = nullptr;
