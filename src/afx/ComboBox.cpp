@@ -36,10 +36,14 @@ int CComboBox::FirstFrom(int start, int lo, int hi) {
 }
 
 int CComboBox::FindStringExact(int nIndexStart, const CString& text) const {
-    const std::string folded = FoldCase(text);
-    const int lo = IndexOf(folded);
+    std::string folded = FoldCase(text);
+    // Most searches find nothing; they cost one descent of the tree.
+    const auto first = m_lines.lower_bound(Key{folded, 0});
+    if (first == m_lines.end() || first->first.folded != folded) return CB_ERR;
+    const int lo = static_cast<int>(m_lines.order_of_key(first->first));
+    if (nIndexStart + 1 <= lo) return lo;
     const int hi = static_cast<int>(
-        m_lines.order_of_key(Key{folded, std::numeric_limits<std::uint64_t>::max()}));
+        m_lines.order_of_key(Key{std::move(folded), std::numeric_limits<std::uint64_t>::max()}));
     return FirstFrom(nIndexStart + 1, lo, hi);
 }
 

@@ -20,7 +20,7 @@ int CListCtrl::InsertColumn(int nCol, const CString& title, int nFormat, int nWi
     column.format = nFormat;
     column.width = nWidth < 0 ? 0 : std::min(nWidth, kMaxColumnWidth);
     const int emptyWidth = MeasureCell(kNoText);
-    column.cellWidths[emptyWidth] = GetItemCount();
+    column.cellWidths.Add(emptyWidth, GetItemCount());
     m_columns.insert(m_columns.begin() + nCol, std::move(column));
     for (Row& row : m_rows) row.insert(row.begin() + nCol, Cell{CString(), emptyWidth});
     if (m_observer) m_observer->OnColumnsChanged();
@@ -33,8 +33,8 @@ CString CListCtrl::GetColumnTitle(int nCol) const {
 }
 
 int CListCtrl::WidestCell(int nCol) const {
-    const auto& widths = m_columns[static_cast<size_t>(nCol)].cellWidths;
-    return widths.empty() ? MeasureCell(kNoText) : widths.rbegin()->first;
+    const WidthTally& widths = m_columns[static_cast<size_t>(nCol)].cellWidths;
+    return widths.Empty() ? MeasureCell(kNoText) : widths.Widest();
 }
 
 BOOL CListCtrl::SetColumnWidth(int nCol, int cx) {
@@ -73,17 +73,12 @@ unsigned CListCtrl::SetExtendedStyle(unsigned styles) {
     return old;
 }
 
-void CListCtrl::ForgetCellWidth(int nCol, int width) {
-    auto& widths = m_columns[static_cast<size_t>(nCol)].cellWidths;
-    auto it = widths.find(width);
-    if (it != widths.end() && --it->second == 0) widths.erase(it);
-}
-
 void CListCtrl::WriteCell(int nCol, Cell& cell, const CString& text) {
-    ForgetCellWidth(nCol, cell.width);
+    WidthTally& widths = m_columns[static_cast<size_t>(nCol)].cellWidths;
+    widths.Remove(cell.width);
     cell.text = text;
-    cell.width = MeasureCell(text);
-    ++m_columns[static_cast<size_t>(nCol)].cellWidths[cell.width];
+    cell.width = std::min(MeasureCell(text), kMaxColumnWidth);
+    widths.Add(cell.width);
 }
 
 void CListCtrl::RowsChanged() {
@@ -101,7 +96,7 @@ int CListCtrl::InsertItem(UINT mask, int nItem, const CString& text, UINT state,
     nItem = std::clamp(nItem, 0, GetItemCount());
     const int emptyWidth = MeasureCell(kNoText);
     Row row(m_columns.size(), Cell{CString(), emptyWidth});
-    for (auto& column : m_columns) ++column.cellWidths[emptyWidth];
+    for (auto& column : m_columns) column.cellWidths.Add(emptyWidth);
     m_rows.insert(m_rows.begin() + nItem, std::move(row));
     if ((mask & LVIF_TEXT) != 0 && !m_columns.empty())
         WriteCell(0, m_rows[static_cast<size_t>(nItem)][0], text);
@@ -132,7 +127,7 @@ CString CListCtrl::GetItemText(int nItem, int nSubItem) const { return ItemText(
 BOOL CListCtrl::DeleteItem(int nItem) {
     if (!IsRow(nItem)) return FALSE;
     Row& row = m_rows[static_cast<size_t>(nItem)];
-    for (size_t c = 0; c < row.size(); ++c) ForgetCellWidth(static_cast<int>(c), row[c].width);
+    for (size_t c = 0; c < row.size(); ++c) m_columns[c].cellWidths.Remove(row[c].width);
     m_rows.erase(m_rows.begin() + nItem);
     auto shift = [nItem](int& index) {
         if (index == nItem)
@@ -191,5 +186,5 @@ void CListCtrl::SetRedraw(BOOL redraw) {
 void CListCtrl::Invalidate(BOOL erase) {
     (void)erase;
     Touch();
-    if (m_observer) m_observer->OnAllRowsChanged();
+    if (m_observer) m_observer->OnInvalidated();
 }

@@ -3,9 +3,9 @@
 #pragma once
 
 #include <deque>
-#include <map>
 #include <vector>
 
+#include "afx/WidthTally.h"
 #include "afx/Wnd.h"
 
 inline constexpr int LVCFMT_LEFT = 0;
@@ -26,6 +26,7 @@ public:
     virtual void OnRowDeleted(int row) = 0;
     virtual void OnRowChanged(int row) = 0;
     virtual void OnAllRowsChanged() = 0;  // rows moved between positions
+    virtual void OnInvalidated() = 0;     // repaint what is shown; no row changed
     virtual void OnColumnsChanged() = 0;  // titles, widths or sort arrow
     virtual void OnRedrawChanged(bool redraw) = 0;
 };
@@ -107,13 +108,12 @@ private:
         CString title;
         int format = LVCFMT_LEFT;
         int width = 0;
-        std::map<int, int> cellWidths;  // width -> number of cells that wide
+        WidthTally cellWidths;
     };
     using Row = std::vector<Cell>;
 
     bool IsRow(int nItem) const { return nItem >= 0 && nItem < GetItemCount(); }
     void WriteCell(int nCol, Cell& cell, const CString& text);
-    void ForgetCellWidth(int nCol, int width);
     int WidestCell(int nCol) const;
     void RowsChanged();
 

@@ -56,7 +56,7 @@ void CWnd::RecordPaint(std::vector<PaintOp> ops) {
 }
 
 CString ToSingleLine(const CString& text) {
-    if (text.find_first_of("\r\n") == CString::npos) return text;
+    if (text.find('\n') == CString::npos && text.find('\r') == CString::npos) return text;
     CString out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {

@@ -60,26 +60,33 @@ void CMainDlg::GenerateReport() {
     auto fillCount = [&count](int, std::string& out) { out += count; };
 
     const int n = m_list.GetItemCount();
-    std::string rows;
-    for (int r = 0; r < n; ++r) {
-        row.AppendTo(rows, [&](int slot, std::string& out) {
-            if (slot == kCountSlot)
-                out += count;
-            else
-                AppendHtmlEscaped(out, m_list.ItemText(r, slot));
-        });
-    }
-    footer.AppendTo(rows, fillCount);
-    // The editor fields end showing the bottom row, the last one reported.
-    if (n > 0) LoadEntryFromRow(n - 1);
+    // The rows and the footer row, put in at every "#DATA#".
+    auto appendRows = [&](std::string& out) {
+        for (int r = 0; r < n; ++r) {
+            row.AppendTo(out, [&](int slot, std::string& text) {
+                if (slot == kCountSlot)
+                    text += count;
+                else
+                    AppendHtmlEscaped(text, m_list.ItemText(r, slot));
+            });
+        }
+        footer.AppendTo(out, fillCount);
+    };
+    size_t rowsSize = static_cast<size_t>(n) * row.OwnTextSize() + footer.OwnTextSize() + 64;
+    for (int r = 0; r < n; ++r)
+        for (const auto& placeholder : kRowPlaceholders)
+            rowsSize += m_list.ItemText(r, placeholder.column).size();
 
     std::string html;
+    html.reserve(page.OwnTextSize() + page.GapCount(kDataSlot) * (rowsSize + rowsSize / 8));
     page.AppendTo(html, [&](int slot, std::string& out) {
         if (slot == kDataSlot)
-            out += rows;
+            appendRows(out);
         else
             out += count;
     });
+    // The editor fields end showing the bottom row, the last one reported.
+    if (n > 0) LoadEntryFromRow(n - 1);
 
     m_strReportFile = kReportFile;
     if (WriteTextFile(m_strReportFile, html) != -1) {
@@ -101,7 +108,15 @@ CString CMainDlg::ReadTextFile(const CString& strFileName) {
 // The report is written whole or not at all: a failure leaves the old file.
 int CMainDlg::WriteTextFile(const CString& strFileName, const CString& strText) {
     UpdateData(TRUE);
-    if (!ReplaceFile(strFileName, ToCrLf(strText))) {
+    SafeFileWriter file(strFileName);
+    std::string_view rest = strText;
+    for (size_t end = rest.find('\n'); end != std::string_view::npos; end = rest.find('\n')) {
+        file.Write(rest.substr(0, end));
+        file.Write("\r\n");
+        rest.remove_prefix(end + 1);
+    }
+    file.Write(rest);
+    if (!file.Commit()) {
         MessageBox("Save to File", "Error Saving File.", MB_OK);
         return -1;
     }

@@ -1,6 +1,20 @@
 #include "report/TemplateText.h"
 
+#include <algorithm>
+
 TemplateText::TemplateText(std::string_view text) { m_pieces.push_back({std::string(text), -1}); }
+
+size_t TemplateText::OwnTextSize() const {
+    size_t size = 0;
+    for (const Piece& piece : m_pieces) size += piece.text.size();
+    return size;
+}
+
+size_t TemplateText::GapCount(int slot) const {
+    size_t count = 0;
+    for (const Piece& piece : m_pieces) count += piece.slot == slot ? 1 : 0;
+    return count;
+}
 
 void TemplateText::Mark(std::string_view placeholder, int slot) {
     if (placeholder.empty()) return;
@@ -23,14 +37,19 @@ void TemplateText::Mark(std::string_view placeholder, int slot) {
 }
 
 void AppendHtmlEscaped(std::string& out, std::string_view text) {
-    for (const char c : text) {
-        switch (c) {
+    auto special = [](char c) { return c == '&' || c == '<' || c == '>' || c == '"' || c == '\''; };
+    size_t start = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (!special(text[i])) continue;
+        out.append(text.substr(start, i - start));
+        switch (text[i]) {
             case '&': out += "&amp;"; break;
             case '<': out += "&lt;"; break;
             case '>': out += "&gt;"; break;
             case '"': out += "&quot;"; break;
-            case '\'': out += "&#39;"; break;
-            default: out += c;
+            default: out += "&#39;"; break;
         }
+        start = i + 1;
     }
+    out.append(text.substr(start));
 }

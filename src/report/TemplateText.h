@@ -20,6 +20,11 @@ public:
     // calls, each in what the earlier ones left of the text.
     void Mark(std::string_view placeholder, int slot);
 
+    // The bytes of the template's own text, gaps left out.
+    size_t OwnTextSize() const;
+    // How many gaps have that number.
+    size_t GapCount(int slot) const;
+
     // Appends the template with each gap filled by fill(slot, out).
     template <class Fill>
     void AppendTo(std::string& out, Fill&& fill) const {

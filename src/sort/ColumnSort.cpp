@@ -1,7 +1,7 @@
 // Ordering the Entry table by a clicked column, or reversing it when it is
 // already in that order.
 #include <algorithm>
-#include <numeric>
+#include <cstdint>
 #include <vector>
 
 #include "sort/KeyOrder.h"
@@ -22,22 +22,28 @@ void CMainDlg::SortByColumn(int nCol) {
     const int n = m_list.GetItemCount();
     m_nItemCount = n;
 
-    std::vector<const CString*> keys(static_cast<size_t>(n));
-    for (int row = 0; row < n; ++row) keys[static_cast<size_t>(row)] = &m_list.ItemText(row, nCol);
-    const bool ascending =
-        std::is_sorted(keys.begin(), keys.end(),
-                       [](const CString* a, const CString* b) { return KeyLess(*a, *b); });
+    struct SortKey {
+        std::uint64_t prefix;
+        const CString* text;
+        int row;
+    };
+    std::vector<SortKey> keys(static_cast<size_t>(n));
+    for (int row = 0; row < n; ++row) {
+        const CString& text = m_list.ItemText(row, nCol);
+        keys[static_cast<size_t>(row)] = SortKey{KeyPrefix(text), &text, row};
+    }
+    auto less = [](const SortKey& a, const SortKey& b) {
+        return a.prefix != b.prefix ? a.prefix < b.prefix : KeyLess(*a.text, *b.text);
+    };
 
     const bool knownColumn = nCol >= 0 && nCol < m_list.GetColumnCount();
-    if (ascending) {
+    if (std::is_sorted(keys.begin(), keys.end(), less)) {
         ReverseRows();
         if (knownColumn) m_list.SetSortArrow(nCol, SortArrow::Descending);
     } else {
+        std::stable_sort(keys.begin(), keys.end(), less);
         std::vector<int> order(static_cast<size_t>(n));
-        std::iota(order.begin(), order.end(), 0);
-        std::stable_sort(order.begin(), order.end(), [&keys](int a, int b) {
-            return KeyLess(*keys[static_cast<size_t>(a)], *keys[static_cast<size_t>(b)]);
-        });
+        for (size_t i = 0; i < keys.size(); ++i) order[i] = keys[i].row;
         m_list.MoveRows(order);
         if (knownColumn) m_list.SetSortArrow(nCol, SortArrow::Ascending);
     }

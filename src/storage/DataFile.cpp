@@ -17,17 +17,23 @@ namespace {
 
 constexpr const char kDataFileName[] = "hv.dat";
 constexpr const char kHeader[] = "CREATOR=HV 1.0";
-constexpr std::array<const char*, 8> kKeys{
+constexpr std::array<std::string_view, 8> kKeys{
     "ITEM", "STATUS", "COST", "DATE", "SUPPLIER", "SUPPLIERCONTACT", "SUPPLIERDETAIL", "NOTES"};
+// What stands before each value in a block: a line end, the key and "=".
+constexpr std::array<std::string_view, 8> kValueLeads{
+    "\r\nITEM=",     "\r\nSTATUS=",          "\r\nCOST=",           "\r\nDATE=",
+    "\r\nSUPPLIER=", "\r\nSUPPLIERCONTACT=", "\r\nSUPPLIERDETAIL=", "\r\nNOTES="};
 constexpr std::string_view kTrailingSpace = " \t\r\n\v\f";
+constexpr std::string_view kLineEnd = "\r\n";
 
-// A value never breaks its line, whatever it holds.
-void AppendValue(std::string& out, const CString& value) {
-    if (value.find_first_of("\r\n") == CString::npos) {
-        out += value;
-        return;
-    }
-    for (const char c : value) out += (c == '\r' || c == '\n') ? ' ' : c;
+// A value never breaks its line, whatever it holds; spare keeps a changed
+// copy.
+std::string_view SingleLineValue(const CString& value, std::string& spare) {
+    if (value.find('\n') == CString::npos && value.find('\r') == CString::npos) return value;
+    spare = value;
+    std::replace(spare.begin(), spare.end(), '\r', ' ');
+    std::replace(spare.begin(), spare.end(), '\n', ' ');
+    return spare;
 }
 
 }  // namespace
@@ -37,21 +43,19 @@ void CMainDlg::SaveDataFile() {
     ClearEditorFields();
     UpdateData(TRUE);
 
-    // The whole file is built first, so that a failure leaves the old file.
-    std::string content;
+    // The new file takes the old one's place only once it is complete.
+    SafeFileWriter file(kDataFileName);
     const int n = m_list.GetItemCount();
-    if (n > 0) content = kHeader;
+    if (n > 0) file.Write(kHeader);
+    std::string value;
     for (int row = n - 1; row >= 0; --row) {
         for (size_t c = 0; c < kKeys.size(); ++c) {
-            content += '\n';
-            content += kKeys[c];
-            content += '=';
-            AppendValue(content, m_list.ItemText(row, static_cast<int>(c)));
+            file.Write(kValueLeads[c]);
+            file.Write(SingleLineValue(m_list.ItemText(row, static_cast<int>(c)), value));
         }
-        content += '\n';
+        file.Write(kLineEnd);
     }
-    if (!ReplaceFile(kDataFileName, ToCrLf(content)))
-        MessageBox("Save to File", "Error Writing File", MB_OK);
+    if (!file.Commit()) MessageBox("Save to File", "Error Writing File", MB_OK);
 
     m_list.SetRedraw(TRUE);
     m_list.Invalidate(TRUE);
@@ -61,39 +65,38 @@ void CMainDlg::SaveDataFile() {
 
 void CMainDlg::LoadDataFile() {
     UpdateData(TRUE);
-    std::string content;
-    if (ReadOrCreateFile(kDataFileName, content)) {
-        std::string_view rest = content;
-        while (!rest.empty()) {
-            const auto end = rest.find('\n');
-            const std::string_view line = rest.substr(0, end);
-            rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-            HandleDataFileLine(DecodeText(line));
-        }
-    }
+    ReadOrCreateFileLines(kDataFileName,
+                          [this](std::string_view line) { HandleDataFileLine(line); });
     if (!m_strItem.empty()) AddLoadedEntry();
     ClearEditorFields();
     UpdateItemCount();
 }
 
-void CMainDlg::HandleDataFileLine(std::string line) {
-    line.erase(line.find_last_not_of(kTrailingSpace) + 1);
-    // A carriage return left inside the line reads as the space the writer
-    // would make of it, so that the first save does not change the value.
-    std::replace(line.begin(), line.end(), '\r', ' ');
+void CMainDlg::HandleDataFileLine(std::string_view line) {
+    line = line.substr(0, line.find_last_not_of(kTrailingSpace) + 1);
+    // Lines of an older 8-bit program are decoded; a carriage return left
+    // inside a line reads as the space the writer would make of it, so that
+    // the first save does not change the value.
+    std::string decoded;
+    if (line.find('\r') != std::string_view::npos || !IsValidUtf8(line)) {
+        decoded = DecodeText(line);
+        std::replace(decoded.begin(), decoded.end(), '\r', ' ');
+        line = decoded;
+    }
     const auto equals = line.find('=');
-    const std::string_view key = std::string_view(line).substr(0, equals);
-    const std::string value = equals == std::string::npos ? std::string() : line.substr(equals + 1);
+    const std::string_view key = line.substr(0, equals);
+    const std::string_view value =
+        equals == std::string_view::npos ? std::string_view() : line.substr(equals + 1);
     if (key == kKeys[0]) {
         if (!m_strItem.empty()) AddLoadedEntry();
         // Each ITEM line starts a fresh entry.
         for (CString* field : EditorFields()) field->clear();
-        m_strItem = value;
+        m_strItem.assign(value);
         return;
     }
     for (size_t c = 1; c < kKeys.size(); ++c) {
         if (key == kKeys[c]) {
-            *EditorFields()[c] = value;
+            EditorFields()[c]->assign(value);
             return;
         }
     }

@@ -8,6 +8,7 @@
 #include <array>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "afx/ComboBox.h"
 #include "afx/DataExchange.h"
@@ -93,5 +94,5 @@ private:
     std::array<CString*, 8> EditorFields();
     // Adds the Status, then the Item text to its drop list when missing.
     void AddToDropLists();
-    void HandleDataFileLine(std::string line);
+    void HandleDataFileLine(std::string_view line);
 };

@@ -112,6 +112,12 @@ void EntryListView::OnAllRowsChanged() {
     ShowCoreSelection();
 }
 
+// Nothing moved: repainting what is on screen is enough, whatever the
+// number of rows.
+void EntryListView::OnInvalidated() {
+    if (m_list->IsRedrawOn() && !m_rowsStale) Refresh();
+}
+
 void EntryListView::OnColumnsChanged() {
     m_columnsStale = true;
     if (m_list->IsRedrawOn()) ApplyColumns();

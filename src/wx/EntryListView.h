@@ -40,6 +40,7 @@ private:
     void OnRowDeleted(int row) override;
     void OnRowChanged(int row) override;
     void OnAllRowsChanged() override;
+    void OnInvalidated() override;
     void OnColumnsChanged() override;
     void OnRedrawChanged(bool redraw) override;
 

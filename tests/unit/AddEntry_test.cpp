@@ -1,5 +1,7 @@
 // Adding entries: the blank and duplicate tests, the drop lists, the
 // emptied fields and the count.
+#include <algorithm>
+
 #include "MainDlgHarness.h"
 #include "afx/WinApp.h"
 
@@ -95,6 +97,36 @@ TEST_F(AddEntryTest, ColumnsFitTheWidestCellOrTheTitle) {
     AddEntry(entry);
     EXPECT_EQ(dlg->m_list.GetColumnWidth(2), fake.measure.CellWidth(entry[2]));
     EXPECT_EQ(dlg->m_list.GetColumnWidth(1), fake.measure.HeaderWidth("Status"));
+}
+
+}  // namespace
+
+namespace {
+
+// What a viewer of the Entry table is told.
+class RecordingObserver : public IListObserver {
+public:
+    void OnRowInserted(int row) override { events.push_back("inserted " + std::to_string(row)); }
+    void OnRowDeleted(int row) override { events.push_back("deleted " + std::to_string(row)); }
+    void OnRowChanged(int) override {}
+    void OnAllRowsChanged() override { events.push_back("all rows"); }
+    void OnInvalidated() override { events.push_back("invalidated"); }
+    void OnColumnsChanged() override {}
+    void OnRedrawChanged(bool) override {}
+    std::vector<std::string> events;
+};
+
+class AddEntryViewerTest : public MainDlgHarness {};
+
+// A viewer can show an add without reading every row again.
+TEST_F(AddEntryViewerTest, AnAddReportsOneInsertedRowAndNoWholeTableChange) {
+    AddEntry(MakeEntry("a"));
+    RecordingObserver viewer;
+    dlg->m_list.SetObserver(&viewer);
+    AddEntry(MakeEntry("b"));
+    dlg->m_list.SetObserver(nullptr);
+    EXPECT_EQ(std::count(viewer.events.begin(), viewer.events.end(), "inserted 0"), 1);
+    EXPECT_EQ(std::count(viewer.events.begin(), viewer.events.end(), "all rows"), 0);
 }
 
 }  // namespace
