@@ -1,5 +1,7 @@
 #include "afx/CaseFold.h"
 
+#include "afx/Utf8.h"
+
 namespace {
 
 char32_t LowerCodePoint(char32_t c) {
@@ -13,17 +15,6 @@ char32_t LowerCodePoint(char32_t c) {
     if (c >= 0x400 && c <= 0x40F) return c + 0x50;                // Cyrillic
     if (c >= 0x410 && c <= 0x42F) return c + 0x20;
     return c;
-}
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
 }
 
 bool IsContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }

@@ -1,4 +1,6 @@
 // The framework stand-in: list view, combo box, edit boxes and data exchange.
+#include <iterator>
+
 #include "FakePlatform.h"
 #include "afx/CaseFold.h"
 #include "afx/ComboBox.h"
@@ -11,10 +13,20 @@ ControlTemplate Control(int id, ControlKind kind) {
     return ControlTemplate{id, kind, "", {0, 0, 200, 100}, 0, 0};
 }
 
-TEST(ListCtrlTest, InsertAtTopShiftsRowsSelectionAndMark) {
+// A created list with one column "A" of the given rows, top first.
+class ListCtrlTest : public ::testing::Test {
+protected:
+    void SetUp() override { list.CreateFromTemplate(Control(1000, ControlKind::ListView)); }
+    void Fill(std::initializer_list<const char*> topToBottom) {
+        list.InsertColumn(0, "A");
+        for (auto it = std::rbegin(topToBottom); it != std::rend(topToBottom); ++it)
+            list.InsertItem(LVIF_TEXT, 0, *it);
+    }
     FakePlatform fake;
     CListCtrl list;
-    list.CreateFromTemplate(Control(1000, ControlKind::ListView));
+};
+
+TEST_F(ListCtrlTest, InsertAtTopShiftsRowsSelectionAndMark) {
     list.InsertColumn(0, "A");
     list.InsertColumn(1, "B");
     list.InsertItem(LVIF_TEXT, 0, "first");
@@ -28,12 +40,8 @@ TEST(ListCtrlTest, InsertAtTopShiftsRowsSelectionAndMark) {
     EXPECT_EQ(list.GetSelectedRow(), 1);
 }
 
-TEST(ListCtrlTest, RowIndexesThatNameNoRowChangeNothing) {
-    FakePlatform fake;
-    CListCtrl list;
-    list.CreateFromTemplate(Control(1000, ControlKind::ListView));
-    list.InsertColumn(0, "A");
-    list.InsertItem(LVIF_TEXT, 0, "only");
+TEST_F(ListCtrlTest, RowIndexesThatNameNoRowChangeNothing) {
+    Fill({"only"});
     EXPECT_FALSE(list.SetItemText(-1, 0, "x"));
     EXPECT_FALSE(list.SetItemText(1, 0, "x"));
     EXPECT_FALSE(list.SetItemText(0, 5, "x"));
@@ -44,12 +52,8 @@ TEST(ListCtrlTest, RowIndexesThatNameNoRowChangeNothing) {
     EXPECT_EQ(list.GetItemText(0, 0), "only");
 }
 
-TEST(ListCtrlTest, DeletingTheMarkedRowClearsTheMarkAndRowsBelowMoveUp) {
-    FakePlatform fake;
-    CListCtrl list;
-    list.CreateFromTemplate(Control(1000, ControlKind::ListView));
-    list.InsertColumn(0, "A");
-    for (const char* t : {"c", "b", "a"}) list.InsertItem(LVIF_TEXT, 0, t);
+TEST_F(ListCtrlTest, DeletingTheMarkedRowClearsTheMarkAndRowsBelowMoveUp) {
+    Fill({"a", "b", "c"});
     list.SelectByUser(2);
     list.DeleteItem(0);
     EXPECT_EQ(list.GetSelectionMark(), 1) << "the mark follows its row";
@@ -59,10 +63,7 @@ TEST(ListCtrlTest, DeletingTheMarkedRowClearsTheMarkAndRowsBelowMoveUp) {
     EXPECT_EQ(list.GetItemText(0, 0), "b");
 }
 
-TEST(ListCtrlTest, AutosizeFollowsTheWidestCellAsCellsComeAndGo) {
-    FakePlatform fake;
-    CListCtrl list;
-    list.CreateFromTemplate(Control(1000, ControlKind::ListView));
+TEST_F(ListCtrlTest, AutosizeFollowsTheWidestCellAsCellsComeAndGo) {
     list.InsertColumn(0, "Title");
     auto autosize = [&] {
         list.SetColumnWidth(0, LVSCW_AUTOSIZE);
@@ -81,10 +82,7 @@ TEST(ListCtrlTest, AutosizeFollowsTheWidestCellAsCellsComeAndGo) {
     EXPECT_EQ(list.GetColumnWidth(0), kMaxColumnWidth);
 }
 
-TEST(ListCtrlTest, UseHeaderFitsTheTitleAndTheLastColumnFillsTheRest) {
-    FakePlatform fake;
-    CListCtrl list;
-    list.CreateFromTemplate(Control(1000, ControlKind::ListView));
+TEST_F(ListCtrlTest, UseHeaderFitsTheTitleAndTheLastColumnFillsTheRest) {
     list.SetClientSize(300, 100);
     list.InsertColumn(0, "Item");
     list.InsertColumn(1, "Notes");
@@ -98,12 +96,8 @@ TEST(ListCtrlTest, UseHeaderFitsTheTitleAndTheLastColumnFillsTheRest) {
     EXPECT_EQ(list.GetColumnWidth(0), fake.measure.HeaderWidth("Item"));
 }
 
-TEST(ListCtrlTest, MoveRowsKeepsSelectionOnItsPositionAndRefusesNonPermutations) {
-    FakePlatform fake;
-    CListCtrl list;
-    list.CreateFromTemplate(Control(1000, ControlKind::ListView));
-    list.InsertColumn(0, "A");
-    for (const char* t : {"c", "b", "a"}) list.InsertItem(LVIF_TEXT, 0, t);
+TEST_F(ListCtrlTest, MoveRowsKeepsSelectionOnItsPositionAndRefusesNonPermutations) {
+    Fill({"a", "b", "c"});
     list.SelectByUser(0);
     EXPECT_FALSE(list.MoveRows({0, 0, 1}));
     EXPECT_FALSE(list.MoveRows({0, 1}));

@@ -1,0 +1,19 @@
+// Writing code points as UTF-8.
+#pragma once
+
+#include <string>
+
+// Appends the code point, which must lie in the Basic Multilingual Plane
+// (below U+10000) and not be a surrogate.
+inline void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
