@@ -189,10 +189,22 @@ class Program:
         return t.getText(0, t.characterCount)
 
     def type_into(self, label, text):
+        """Types into an empty field. xdotool types characters that the
+        keyboard map lacks by remapping a key on the fly, which now and then
+        loses a character under Xvfb; like a person, it then retypes."""
         entry = self.field(label)
-        self.focus(entry)
-        type_text(text)
-        wait_for("%r typed into %r" % (text, label), lambda: self.text(entry) == text)
+        for attempt in range(3):
+            self.focus(entry)
+            type_text(text)
+            try:
+                wait_for("%r typed into %r" % (text, label),
+                         lambda: self.text(entry) == text, limit=5.0)
+                return
+            except AssertionError:
+                if attempt == 2:
+                    raise
+                key("ctrl+a", "BackSpace")
+                wait_for("%r emptied" % label, lambda: self.text(entry) == "")
 
     def rows(self):
         """The Entry table's cells, row by row."""
