@@ -22,6 +22,13 @@ std::unique_ptr<CWnd> MakeControl(ControlKind kind) {
     }
 }
 
+// What a window's system menu holds before the dialog adds to it.
+CMenu DefaultSystemMenu() {
+    CMenu menu;
+    menu.AppendMenu(MF_STRING, SC_CLOSE, "&Close\tAlt+F4");
+    return menu;
+}
+
 }  // namespace
 
 CDialog::CDialog(int nIDTemplate, CWnd* pParent)
@@ -39,8 +46,7 @@ BOOL CDialog::InitDialog() {
     m_nModalResult = -1;
     CreateFromTemplate(ControlTemplate{m_nIDTemplate, ControlKind::Dialog, m_template->caption,
                                        m_template->size, 0, 0});
-    m_systemMenu = CMenu();
-    m_systemMenu.AppendMenu(MF_STRING, SC_CLOSE, "&Close\tAlt+F4");
+    m_systemMenu = DefaultSystemMenu();
     m_ownedControls.clear();
     m_controls.clear();
     for (const ControlTemplate& t : m_template->controls) {
@@ -148,10 +154,7 @@ int CDialog::MessageBox(const CString& text, const CString& caption, UINT type) 
 
 CMenu* CDialog::GetSystemMenu(BOOL bRevert) {
     if ((m_template->style & DialogStyle::kSysMenu) == 0 || !IsWindow()) return nullptr;
-    if (bRevert) {
-        m_systemMenu = CMenu();
-        m_systemMenu.AppendMenu(MF_STRING, SC_CLOSE, "&Close\tAlt+F4");
-    }
+    if (bRevert) m_systemMenu = DefaultSystemMenu();
     return &m_systemMenu;
 }
 

@@ -74,31 +74,30 @@ void EntryListView::ResetRows() {
     m_rowsStale = false;
 }
 
+// While the list is not redrawn, or once its rows are stale anyway, a
+// change only marks the rows for one full reread when redrawing resumes.
+bool EntryListView::ShowRowChangeNow() {
+    if (m_list->IsRedrawOn() && !m_rowsStale) return true;
+    m_rowsStale = true;
+    return false;
+}
+
 void EntryListView::OnRowInserted(int row) {
-    if (!m_list->IsRedrawOn() || m_rowsStale) {
-        m_rowsStale = true;
-        return;
-    }
+    if (!ShowRowChangeNow()) return;
     ++m_settingSelection;
     m_model->RowInserted(static_cast<unsigned>(row));
     --m_settingSelection;
 }
 
 void EntryListView::OnRowDeleted(int row) {
-    if (!m_list->IsRedrawOn() || m_rowsStale) {
-        m_rowsStale = true;
-        return;
-    }
+    if (!ShowRowChangeNow()) return;
     ++m_settingSelection;
     m_model->RowDeleted(static_cast<unsigned>(row));
     --m_settingSelection;
 }
 
 void EntryListView::OnRowChanged(int row) {
-    if (!m_list->IsRedrawOn() || m_rowsStale) {
-        m_rowsStale = true;
-        return;
-    }
+    if (!ShowRowChangeNow()) return;
     m_model->RowChanged(static_cast<unsigned>(row));
 }
 

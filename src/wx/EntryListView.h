@@ -44,6 +44,7 @@ private:
     void OnColumnsChanged() override;
     void OnRedrawChanged(bool redraw) override;
 
+    bool ShowRowChangeNow();
     void ResetRows();
     void ApplyColumns();
     int HighlightedRow() const;
